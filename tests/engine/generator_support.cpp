@@ -138,7 +138,15 @@ void generujSiec(Obiekt& ob, const ParametryGeneratora& p) {
     };
     for (int v : kolejnosc)
         if (rodzic[v] >= 0) dodaj(rodzic[v], v, obciazenie[v]);
-    for (const auto& [a, b] : dodatkowe) dodaj(a, b, 0.6 * obciazenie[b] + 1);
+    // Loop rows drawn along the flow: from the node nearer to its source (by
+    // tree depth, then by number), so that no circle of directions arises.
+    std::vector<int> glebokosc(n, 0);
+    for (int v : kolejnosc)
+        if (rodzic[v] >= 0) glebokosc[v] = glebokosc[rodzic[v]] + 1;
+    for (auto [a, b] : dodatkowe) {
+        if (std::pair{glebokosc[b], b} < std::pair{glebokosc[a], a}) std::swap(a, b);
+        dodaj(a, b, 0.6 * obciazenie[b] + 1);
+    }
     if (p.wymieszaj) std::shuffle(wiersze.begin(), wiersze.end(), los);
 
     std::vector<Zrodlo> zr;
