@@ -3,16 +3,19 @@
 namespace kelmor {
 
 std::string KanalStderr::jednaLinia(const std::string& tekst) {
+    // Each break with the blanks around it becomes one space.
     std::string r;
     r.reserve(tekst.size());
     bool przerwa = false;
     for (char c : tekst) {
         if (c == '\r' || c == '\n') {
+            while (!r.empty() && r.back() == ' ') r.pop_back();
             przerwa = true;
             continue;
         }
         if (przerwa) {
-            if (!r.empty() && r.back() != ' ' && c != ' ') r += ' ';
+            if (c == ' ') continue;
+            if (!r.empty()) r += ' ';
             przerwa = false;
         }
         r += c;
