@@ -211,9 +211,12 @@ void WlasnosciGazu::licz(double xCO2, double xH2) {
     // last one listed decides. The pressure check sits between the
     // composition checks and the temperature check and is made in stan().
     int kod = 0;
+    // A relative density out of its range is reported as such, not as an
+    // inconsistency with the composition.
+    const bool dPoza = d_ < 0.55 || d_ > 0.9;
     if (Hs_ < 20 || Hs_ > 48) kod = kodgazu::CieploSpalania;
-    if (d_ < 0.55 || d_ > 0.9) kod = kodgazu::GestoscWzgledna;
-    if (0.55 + 0.97 * xCO2 - 0.45 * xH2 > d_) kod = kodgazu::Spojnosc;
+    if (!dPoza && 0.55 + 0.97 * xCO2 - 0.45 * xH2 > d_) kod = kodgazu::Spojnosc;
+    if (dPoza) kod = kodgazu::GestoscWzgledna;
     if (xH2 > 0.10) kod = kodgazu::H2;
     if (xCO2 > 0.30) kod = kodgazu::CO2;
     kodPrzedCisnieniem_ = kod;
