@@ -49,6 +49,10 @@ public:
     std::string SciezkaDanych, SciezkaKatalogu;
     std::string SciezkaDanychWejsciowych, SciezkaWynikowXML, SciezkaLogu, SciezkaEksportuGDO;
     std::string SciezkaImportuPROFIL, SciezkaEksportuPROFIL;
+    // Start directories of the open and save dialogs ("" = the program's own).
+    std::string katalogOtwarcia, katalogZapisu;
+    // Read from an XML data file: end the program after a successful batch run.
+    bool czyKonczycPrace = false;
 
     // Transient information panel: the text shown and a counter that grows
     // with every call, so the window knows to show it again.
