@@ -1,5 +1,6 @@
 #include "app/PlikiBezOkna.h"
 
+#include "app/PlikiProfil.h"
 #include "app/PlikiXML.h"
 #include "io/DaneXML.h"
 #include "io/PlikiTekstowe.h"
@@ -38,6 +39,8 @@ bool czytajDane(Edytor& ed, const std::string& sciezka, RodzajPliku rodzaj) {
             ed.SciezkaDanychWejsciowych = sciezka;
             ed.SciezkaDanych = sciezka;
             return odczytDanychXMLWsadowy(ed);
+        case RodzajPliku::Pro:
+            return importPROFIL(ed, true, sciezka);
         default:
             ed.kanal.informacja("Odczyt tego rodzaju plików nie jest jeszcze dostępny.");
             return false;
