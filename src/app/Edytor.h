@@ -31,6 +31,13 @@ struct StanOkna {
     // Buttons of the "Obliczenia" tab.
     bool BuSchemat = false, BuRozklad = false, BuLiCi = false, BuDruWyni = false;
     bool TrybPrzewodnika = false;
+    // "Wykonaj obliczenia": available after an analysis that found the network usable.
+    bool BuOblicz = false;
+    // Red label of the chosen simplified formula on the "Obliczenia" tab.
+    bool LaJakiWzorWidoczny = false;
+    std::string LaJakiWzor;
+    // The main window is minimised while a batch run works.
+    bool Zminimalizowane = false;
     // Name of the control that should take the focus after a command ("" = none):
     // "Grid", "ZrodlaGrid", "RurGrid", "EdTempWez".
     std::string fokus;
