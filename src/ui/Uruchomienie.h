@@ -1,0 +1,13 @@
+#pragma once
+// Start-up of the desktop program: the checks, the windows in their order,
+// the command line, the event loop.
+#include <QStringList>
+
+class QApplication;
+
+namespace kelmor {
+
+// Runs the program in `app` until the main window closes; returns the exit code.
+int uruchom(QApplication& app);
+
+}  // namespace kelmor
