@@ -27,6 +27,9 @@ bool przejdzDoKomorkiSieci(Edytor& e, int kol, int wiersz);
 
 // Repaint/resize of the main window hides the sub-editor button.
 void ukryjBBElip1(Edytor& e);
+// After the column options changed: BBElip1 and CBSklepy as the current cell
+// and the options now allow (a hidden column 13, 14 or 19 hides BBElip1).
+void odswiezPrzyciskiKomorki(Edytor& e);
 
 // ---- Sub-editors ----------------------------------------------------------
 
