@@ -614,7 +614,6 @@ QWidget* TEd::budujObliczenia() {
     ListBoxAnalizaDanych = new QListWidget(w);
     ListBoxAnalizaDanych->setObjectName("ListBoxAnalizaDanych");
     ListBoxAnalizaDanych->hide();
-    lewa->addWidget(ListBoxAnalizaDanych, 1);
 
     auto* przyciski = new QHBoxLayout;
     BuSchemat = new QPushButton("Schemat sieci", w);
@@ -666,6 +665,8 @@ QWidget* TEd::budujObliczenia() {
     fb.setBold(true);
     BuOblicz->setFont(fb);
     lewa->addWidget(BuOblicz);
+    lewa->addWidget(ListBoxAnalizaDanych, 10);
+    lewa->addStretch(1);
     u->addLayout(lewa, 2);
 
     Raport = new QGroupBox("Raport z przebiegu obliczeń i wyniki", w);
@@ -686,8 +687,8 @@ QWidget* TEd::budujObliczenia() {
     ListBoxWyni->hide();
     ru->addWidget(LaRaport1);
     ru->addWidget(LaRaport2);
-    ru->addWidget(ListBoxWyni, 1);
-    ru->addStretch(0);
+    ru->addWidget(ListBoxWyni, 10);
+    ru->addStretch(1);
     BuRozklad = new QPushButton("Rozkłady na schemacie", Raport);
     BuRozklad->setObjectName("BuRozklad");
     BuLiCi = new QPushButton("Rzędne linii ciśnień", Raport);

@@ -270,7 +270,8 @@ void WidokTabeli::ustawSzerokosci() {
             case RodzajWidoku::Katalog: w = 100; break;
         }
         if (k == 0) {
-            setColumnWidth(0, std::max(w, fm.horizontalAdvance('*') + 8));
+            // The margin: narrow, wide enough for the marker and to grab.
+            setColumnWidth(0, std::max(14, fm.horizontalAdvance('*') + 10));
             continue;
         }
         // Never narrower than the header, so that no caption is clipped.

@@ -1,7 +1,10 @@
 #include "ui/Uruchomienie.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLocale>
+#include <QTabWidget>
+#include <QTimer>
 
 #include "app/Edytor.h"
 #include "app/OknoGlowne.h"
@@ -11,6 +14,28 @@
 #include "ui/TEd.h"
 
 namespace kelmor {
+
+void zapiszZrzuty(TEd& okno, const QString& folder) {
+    QDir().mkpath(folder);
+    const char* nazwy[] = {"0_tytulowa", "1_katalog", "2_obiekt", "3_tabela", "4_trasa", "5_obliczenia"};
+    for (int i = 0; i < 6; ++i) {
+        okno.Strony->setCurrentIndex(i);
+        QApplication::processEvents();
+        okno.grab().save(QDir(folder).filePath(QString(nazwy[i]) + ".png"));
+    }
+    // After a calculation, when this build can calculate.
+    if (polecenieDostepne(Obliczanie)) {
+        okno.Strony->setCurrentIndex(5);
+        QApplication::processEvents();
+        wykonajObliczeniaOkna(okno.edytor());
+        okno.odswiez();
+        QApplication::processEvents();
+        okno.grab().save(QDir(folder).filePath("6_po_obliczeniach.png"));
+        okno.Strony->setCurrentIndex(3);
+        QApplication::processEvents();
+        okno.grab().save(QDir(folder).filePath("7_tabela_wyniki.png"));
+    }
+}
 
 int uruchom(QApplication& app) {
     // "." is the decimal point for every number the program shows or reads.
@@ -33,6 +58,16 @@ int uruchom(QApplication& app) {
     for (int i = 1; i < argumenty.size(); ++i) czytajPlikStartowy(e, argumenty[i].toStdString());
     okno.odswiez();
     okno.show();
+    // KELMOR_ZRZUTY=<folder>: saves a picture of every tab and ends (for the docs).
+    const QString zrzuty = qEnvironmentVariable("KELMOR_ZRZUTY");
+    if (!zrzuty.isEmpty()) {
+        QTimer::singleShot(300, &okno, [&] {
+            zapiszZrzuty(okno, zrzuty);
+            okno.edytor().ob.DaneZmienione = false;
+            okno.edytor().ob.KatalogZmieniony = false;
+            okno.close();
+        });
+    }
     return app.exec();
 }
 

@@ -4,8 +4,13 @@
 #include <QStringList>
 
 class QApplication;
+class QString;
 
 namespace kelmor {
+
+class TEd;
+// Saves a picture of every tab (and after a calculation) into `folder`.
+void zapiszZrzuty(TEd& okno, const QString& folder);
 
 // Runs the program in `app` until the main window closes; returns the exit code.
 int uruchom(QApplication& app);
