@@ -31,6 +31,13 @@ struct StanOkna {
     // Buttons of the "Obliczenia" tab.
     bool BuSchemat = false, BuRozklad = false, BuLiCi = false, BuDruWyni = false;
     bool TrybPrzewodnika = false;
+    // "Wykonaj obliczenia": available after an analysis that found the network usable.
+    bool BuOblicz = false;
+    // Red label of the chosen simplified formula on the "Obliczenia" tab.
+    bool LaJakiWzorWidoczny = false;
+    std::string LaJakiWzor;
+    // The main window is minimised while a batch run works.
+    bool Zminimalizowane = false;
     // Name of the control that should take the focus after a command ("" = none):
     // "Grid", "ZrodlaGrid", "RurGrid", "EdTempWez".
     std::string fokus;
@@ -104,6 +111,10 @@ public:
     std::string SciezkaDanych, SciezkaKatalogu;
     std::string SciezkaDanychWejsciowych, SciezkaWynikowXML, SciezkaLogu, SciezkaEksportuGDO;
     std::string SciezkaImportuPROFIL, SciezkaEksportuPROFIL;
+    // Start directories of the open and save dialogs ("" = the program's own).
+    std::string katalogOtwarcia, katalogZapisu;
+    // Read from an XML data file: end the program after a successful batch run.
+    bool czyKonczycPrace = false;
 
     // Transient information panel: the text shown and a counter that grows
     // with every call, so the window knows to show it again.
