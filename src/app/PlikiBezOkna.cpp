@@ -1,8 +1,9 @@
 #include "app/PlikiBezOkna.h"
 
-#include <fstream>
-#include <iterator>
-
+#include "app/PlikiProfil.h"
+#include "app/PlikiXML.h"
+#include "io/DaneXML.h"
+#include "io/PlikiTekstowe.h"
 #include "model/Tekst.h"
 
 namespace kelmor {
@@ -20,24 +21,6 @@ std::string rozszerzenie(const std::string& sciezka) {
     return r;
 }
 
-// Windows-1250 text of a log line; a character the code page lacks becomes "?".
-std::string doCp1250(const std::string& utf8) {
-    WynikKonwersji w = naCp1250(utf8);
-    if (w.blad.empty()) return w.tekst;
-    std::string r;
-    for (std::size_t i = 0; i < utf8.size();) {
-        std::size_t n = 1;
-        const auto b = static_cast<unsigned char>(utf8[i]);
-        if (b >= 0xF0) n = 4;
-        else if (b >= 0xE0) n = 3;
-        else if (b >= 0xC0) n = 2;
-        WynikKonwersji z = naCp1250(utf8.substr(i, n));
-        r += z.blad.empty() ? z.tekst : std::string("?");
-        i += n;
-    }
-    return r;
-}
-
 }  // namespace
 
 RodzajPliku rodzajPliku(const std::string& sciezka) {
@@ -50,13 +33,18 @@ RodzajPliku rodzajPliku(const std::string& sciezka) {
     return RodzajPliku::Inny;
 }
 
-bool czytajDane(Edytor& ed, const std::string& sciezka, RodzajPliku rodzaj,
-                bool* czyKonczycPrace) {
-    (void)sciezka;
-    (void)rodzaj;
-    (void)czyKonczycPrace;
-    ed.kanal.informacja("Odczyt tego rodzaju plików nie jest jeszcze dostępny.");
-    return false;
+bool czytajDane(Edytor& ed, const std::string& sciezka, RodzajPliku rodzaj) {
+    switch (rodzaj) {
+        case RodzajPliku::Xml:
+            ed.SciezkaDanychWejsciowych = sciezka;
+            ed.SciezkaDanych = sciezka;
+            return odczytDanychXMLWsadowy(ed);
+        case RodzajPliku::Pro:
+            return importPROFIL(ed, true, sciezka);
+        default:
+            ed.kanal.informacja("Odczyt tego rodzaju plików nie jest jeszcze dostępny.");
+            return false;
+    }
 }
 
 bool czytajKatalog(Edytor& ed, const std::string& sciezka) {
@@ -66,52 +54,24 @@ bool czytajKatalog(Edytor& ed, const std::string& sciezka) {
 }
 
 bool zapiszDane(Edytor& ed, const std::string& sciezka, RodzajPliku rodzaj) {
-    (void)sciezka;
-    (void)rodzaj;
-    ed.kanal.informacja("Zapis tego rodzaju plików nie jest jeszcze dostępny.");
-    return false;
+    switch (rodzaj) {
+        case RodzajPliku::Xml:
+            return ZapiszDaneXML(ed.ob, sciezka, ed.kanal);
+        default:
+            ed.kanal.informacja("Zapis tego rodzaju plików nie jest jeszcze dostępny.");
+            return false;
+    }
 }
 
 bool zapiszWynikiXml(Edytor& ed, const std::string& sciezka) {
-    (void)sciezka;
-    ed.kanal.informacja("Zapis wyników XML nie jest jeszcze dostępny.");
-    return false;
-}
-
-bool zapiszLog(const std::string& sciezka, const std::vector<std::string>& linie, bool dopisz,
-               KanalKomunikatow& kanal) {
-    std::ofstream f(sciezka, std::ios::binary | (dopisz ? std::ios::app : std::ios::trunc));
-    if (!f) {
-        kanal.bladWeWy("Nie można zapisać pliku " + sciezka);
-        return false;
-    }
-    for (const auto& l : linie) f << doCp1250(l) << "\r\n";
-    f.flush();
-    if (!f) {
-        kanal.bladWeWy("Nie można zapisać pliku " + sciezka);
-        return false;
-    }
-    return true;
+    return ZapiszWynikiXML(ed.ob, sciezka, ed.kanal);
 }
 
 std::vector<std::string> czytajLog(const std::string& sciezka) {
-    std::ifstream f(sciezka, std::ios::binary);
-    if (!f) return {};
-    const std::string bajty((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    const std::string tekst = zCp1250(bajty);
     std::vector<std::string> linie;
-    std::string biezaca;
-    for (std::size_t i = 0; i < tekst.size(); ++i) {
-        const char c = tekst[i];
-        if (c == '\r' || c == '\n') {
-            linie.push_back(biezaca);
-            biezaca.clear();
-            if (c == '\r' && i + 1 < tekst.size() && tekst[i + 1] == '\n') ++i;
-        } else {
-            biezaca += c;
-        }
-    }
-    if (!biezaca.empty()) linie.push_back(biezaca);
+    const auto bajty = czytajPlikWymiany(sciezka);
+    if (!bajty) return linie;
+    for (std::string_view l : podzielNaLinie(*bajty)) linie.push_back(zCp1250(l));
     return linie;
 }
 

@@ -14,10 +14,9 @@ enum class RodzajPliku { Gaz, Xml, Pro, Rur, Txt, Inny };
 RodzajPliku rodzajPliku(const std::string& sciezka);
 
 // Reads a data file of the kind Gaz, Xml or Pro (PROFIL as new data) into
-// the document and sets the editor state as after a read from the menu.
-// `czyKonczycPrace` (may be null) receives the batch end flag of an XML file.
-bool czytajDane(Edytor& ed, const std::string& sciezka, RodzajPliku rodzaj,
-                bool* czyKonczycPrace = nullptr);
+// the document and sets the editor state as after a read from the menu
+// (an XML file also sets ed.czyKonczycPrace when it holds the flag).
+bool czytajDane(Edytor& ed, const std::string& sciezka, RodzajPliku rodzaj);
 // Reads a pipe catalogue (.rur); KatalogZmieniony := false on success.
 bool czytajKatalog(Edytor& ed, const std::string& sciezka);
 // Writes the data as a .gaz/.gas file (Gaz) or as XML data (Xml).
@@ -25,10 +24,6 @@ bool zapiszDane(Edytor& ed, const std::string& sciezka, RodzajPliku rodzaj);
 // Writes the results XML of the last calculation.
 bool zapiszWynikiXml(Edytor& ed, const std::string& sciezka);
 
-// Batch log: Windows-1250 text, CR LF. `dopisz` appends, otherwise the file
-// is created anew. Reports a failure through the sink.
-bool zapiszLog(const std::string& sciezka, const std::vector<std::string>& linie, bool dopisz,
-               KanalKomunikatow& kanal);
 // Lines of a batch log (UTF-8, without line ends); empty when unreadable.
 std::vector<std::string> czytajLog(const std::string& sciezka);
 

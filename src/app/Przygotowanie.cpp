@@ -1,19 +1,21 @@
 #include "app/Przygotowanie.h"
 
 #include <algorithm>
-#include <array>
 #include <optional>
 
 #include "model/Liczby.h"
 #include "model/Tekst.h"
 #include "model/Walidacja.h"
 
-#if __has_include("engine/Analiza.h")
 #include "engine/Analiza.h"
+#include "engine/Obliczenia.h"
+#include "engine/Strata.h"
+// Until the engine's implementation is merged, the analysis and the
+// calculation are stood in for.
+#if __has_include("engine/Analiza.cpp")
 #define KELMOR_MA_ANALIZE 1
 #endif
-#if __has_include("engine/Obliczenia.h")
-#include "engine/Obliczenia.h"
+#if __has_include("engine/Obliczenia.cpp")
 #define KELMOR_MA_OBLICZENIA 1
 #endif
 
@@ -85,25 +87,26 @@ bool przygotujObliczenia(Edytor& ed) {
     }
     if (analiza) {
 #ifdef KELMOR_MA_ANALIZE
-        analizaWstepna(ob, ed.kanal);
-#endif
+        ed.okno.BuOblicz = analizaWstepna(ob, ed.kanal);
+#else
         ed.okno.BuOblicz = !ob.bladGrid && !ob.bladZrodel && ob.liczbaZrodel > 0 &&
                            ob.liczbaOdcinkow > 0;
+#endif
         ob.PotrzebnaAnaliza = false;
         ed.wyczyscWyniki();
     }
     return ed.okno.BuOblicz;
 }
 
-WynikObliczen wynikObliczen(const Obiekt& ob) {
-    if (ob.LaRaport1 == "Koniec obliczeń") return WynikObliczen::Koniec;
+RodzajWyniku rodzajWyniku(const Obiekt& ob) {
+    if (ob.LaRaport1 == "Koniec obliczeń") return RodzajWyniku::Koniec;
     if (ob.LaRaport1 == "Nie uzyskano wymaganej dokładności obliczeń.")
-        return WynikObliczen::NieDokladne;
-    if (ob.LaRaport1.rfind("Przerwano na etapie", 0) == 0) return WynikObliczen::Przerwano;
-    return WynikObliczen::NieZakonczone;
+        return RodzajWyniku::NieDokladne;
+    if (ob.LaRaport1.rfind("Przerwano na etapie", 0) == 0) return RodzajWyniku::Przerwano;
+    return RodzajWyniku::NieZakonczone;
 }
 
-WynikObliczen wykonajObliczenia(Edytor& ed, bool wsadowy) {
+RodzajWyniku wykonajObliczenia(Edytor& ed, bool wsadowy) {
     Obiekt& ob = ed.ob;
     ob.ListBoxWyni.clear();
     ob.LaRaport1.clear();
@@ -115,17 +118,29 @@ WynikObliczen wykonajObliczenia(Edytor& ed, bool wsadowy) {
         ob.LaRaport2 = "Wstępna analiza danych nie dopuszcza obliczeń";
         if (!ob.ListBoxAnalizaDanych.empty())
             ob.LaRaport2 += ": " + ob.ListBoxAnalizaDanych.back();
-        return WynikObliczen::NieZakonczone;
+        return RodzajWyniku::NieZakonczone;
     }
 #ifdef KELMOR_MA_OBLICZENIA
-    obliczenia(ob, ed.kanal, wsadowy);
+    OpcjeObliczen opcje;
+    opcje.trybWsadowy = wsadowy;
+    const WynikObliczen wynik = obliczenia(ob, ed.kanal, opcje);
+    RodzajWyniku w = RodzajWyniku::Koniec;
+    switch (wynik.stan) {
+        case WynikObliczen::Stan::Koniec: w = RodzajWyniku::Koniec; break;
+        case WynikObliczen::Stan::NieDokladne: w = RodzajWyniku::NieDokladne; break;
+        case WynikObliczen::Stan::Przerwane:
+            // During the sweeps the labels name the stage; after them the
+            // calculation counts as not finished.
+            w = wynik.przerwanoWOdcinku ? RodzajWyniku::Przerwano : RodzajWyniku::NieZakonczone;
+            break;
+    }
 #else
     (void)wsadowy;
     ob.LaRaport1 = "Obliczenia nie zostały zakończone.";
     ob.LaRaport2 = "Brak modułu obliczeń.";
+    const RodzajWyniku w = rodzajWyniku(ob);
 #endif
-    const WynikObliczen w = wynikObliczen(ob);
-    const bool wyniki = w == WynikObliczen::Koniec || w == WynikObliczen::NieDokladne;
+    const bool wyniki = w == RodzajWyniku::Koniec || w == RodzajWyniku::NieDokladne;
     ed.okno.BuRozklad = wyniki && !ob.BrakWspolrzednych;
     ed.okno.BuLiCi = wyniki;
     ed.okno.BuDruWyni = wyniki;
@@ -133,17 +148,9 @@ WynikObliczen wykonajObliczenia(Edytor& ed, bool wsadowy) {
 }
 
 std::string wpisWzoru(int indeks) {
-    // Formula name padded to 26 characters, then its reference.
-    static const std::array<const char*, 13> kWzory = {
-        "Biel-Lummerta             ()", "Biel-Lummerta             ()",
-        "Biel-Lummerta-niskie ciśn.()", "Biel-Lummerta-niskie ciśn.()",
-        "Panhandla                 ()", "Panhandla                 ()",
-        "Renouarda-niskie ciśnienie()", "Renouarda-niskie ciśnienie()",
-        "Renouarda                 ()", "Waldena 1                 ()",
-        "Waldena 2                 ()", "Weymoutha                 ()",
-        "Krajowej Dyspozycji Gazu  ()"};
-    if (indeks < 0 || indeks >= static_cast<int>(kWzory.size())) return {};
-    return kWzory[static_cast<std::size_t>(indeks)];
+    const auto& wpisy = tekstyWzorow();
+    if (indeks < 0 || indeks >= static_cast<int>(wpisy.size())) return {};
+    return wpisy[static_cast<std::size_t>(indeks)];
 }
 
 void ustawOpisMetody(Edytor& ed) {

@@ -29,20 +29,20 @@ void zakresWspolrzednych(Edytor& ed);
 bool przygotujObliczenia(Edytor& ed);
 
 // Outcome of a calculation, as its report labels tell it.
-enum class WynikObliczen {
+enum class RodzajWyniku {
     Koniec,         // "Koniec obliczeń"
     NieDokladne,    // "Nie uzyskano wymaganej dokładności obliczeń."
     Przerwano,      // "Przerwano na etapie ..."
     NieZakonczone,  // "Obliczenia nie zostały zakończone."
 };
-WynikObliczen wynikObliczen(const Obiekt& ob);
+RodzajWyniku rodzajWyniku(const Obiekt& ob);
 
 // "Wykonaj obliczenia": empties the results list and the report labels, runs
 // the calculation and enables the result buttons after a result
 // ("Rozkłady na schemacie" only with coordinates). `wsadowy`: no question or
 // warning waits for a user. When the preparation left the calculation
 // unavailable, nothing is calculated and the labels say why.
-WynikObliczen wykonajObliczenia(Edytor& ed, bool wsadowy);
+RodzajWyniku wykonajObliczenia(Edytor& ed, bool wsadowy);
 
 // Text of the entry `indeks` (0..12) of the list of simplified formulas, as
 // the list shows it; empty outside the range.

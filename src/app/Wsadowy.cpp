@@ -3,6 +3,7 @@
 #include "app/KanalStderr.h"
 #include "app/PlikiBezOkna.h"
 #include "app/Przygotowanie.h"
+#include "io/LogWsadowy.h"
 
 namespace kelmor {
 
@@ -35,64 +36,58 @@ std::string liniaLogu(const std::string& tekst) { return KanalStderr::jednaLinia
 PrzebiegWsadowy przebiegWsadowy(Edytor& ed, const std::string& wejscie) {
     PrzebiegWsadowy p;
     Obiekt& ob = ed.ob;
+    KanalKomunikatow& k = ed.kanal;
     ed.SciezkaDanychWejsciowych = wejscie;
     ed.SciezkaDanych = wejscie;
     ed.okno.Zminimalizowane = true;
     const NazwyWsadowe nazwy = nazwyWsadowe(wejscie);
     ed.SciezkaWynikowXML = nazwy.wyniki;
     ed.SciezkaLogu = nazwy.log;
+    const std::string& log = ed.SciezkaLogu;
 
-    const bool wczytane = czytajDane(ed, wejscie, RodzajPliku::Xml, &p.czyKonczycPrace);
+    const bool wczytane = czytajDane(ed, wejscie, RodzajPliku::Xml);
+    p.czyKonczycPrace = ed.czyKonczycPrace;
     ustawOpisMetody(ed);
-    const std::string daneZPliku = "Dane z pliku " + wejscie;
+    zapiszPoczatekLogu(k, log, wczytane, wejscie, ob.OpisMetody);
     if (!wczytane) {
-        zapiszLog(ed.SciezkaLogu, {"false", "Plik " + wejscie + " zawiera niepoprawne dane"},
-                  false, ed.kanal);
         p.wynik = WynikWsadowy::BledneDane;
         return p;
     }
-    if (ob.OpisMetody == "Nie wybrano wzoru") {
-        zapiszLog(ed.SciezkaLogu, {"false", ob.OpisMetody}, false, ed.kanal);
+    if (ob.OpisMetody == kOpisBrakuWzoru) {
         p.wynik = WynikWsadowy::BrakWzoru;
         return p;
     }
-    zapiszLog(ed.SciezkaLogu, {"true", daneZPliku, ob.OpisMetody}, false, ed.kanal);
 
     przygotujObliczenia(ed);
-    const WynikObliczen w = wykonajObliczenia(ed, true);
-    switch (w) {
-        case WynikObliczen::Przerwano:
-            zapiszLog(ed.SciezkaLogu,
-                      {"false", daneZPliku, liniaLogu(ob.LaRaport1), liniaLogu(ob.LaRaport2)}, false,
-                      ed.kanal);
+    switch (wykonajObliczenia(ed, true)) {
+        case RodzajWyniku::Przerwano:
+            zapiszPrzerwanieDoLogu(k, log, wejscie, liniaLogu(ob.LaRaport1), liniaLogu(ob.LaRaport2));
             p.wynik = WynikWsadowy::Przerwano;
             return p;
-        case WynikObliczen::NieZakonczone:
-            zapiszLog(ed.SciezkaLogu,
-                      {"false", daneZPliku, "Obliczenia nie zostały zakończone",
-                       liniaLogu(ob.LaRaport2)},
-                      false, ed.kanal);
+        case RodzajWyniku::NieZakonczone:
+            zapiszNiezakonczenieDoLogu(k, log, wejscie, liniaLogu(ob.LaRaport2));
             p.wynik = WynikWsadowy::NieZakonczone;
             return p;
-        case WynikObliczen::NieDokladne:
-            zapiszLog(ed.SciezkaLogu, {"Obliczenia nie zostały zakończone"}, true, ed.kanal);
+        case RodzajWyniku::NieDokladne:
+            dopiszBrakRozwiazaniaDoLogu(k, log);
             p.wynik = WynikWsadowy::NieDokladne;
             break;
-        case WynikObliczen::Koniec:
+        case RodzajWyniku::Koniec:
             p.wynik = WynikWsadowy::Sukces;
             break;
     }
     // Approximate results are written too: the log's "true" tells the caller
     // to read them.
     if (!zapiszWynikiXml(ed, ed.SciezkaWynikowXML)) {
-        zapiszLog(ed.SciezkaLogu,
-                  {"false", daneZPliku, ob.OpisMetody,
-                   "Nie udało się zapisać wyników w pliku " + ed.SciezkaWynikowXML},
-                  false, ed.kanal);
+        // The log must not promise a results file that is not there.
+        zapiszLinieLogu(k, log,
+                        {"false", "Dane z pliku " + wejscie, ob.OpisMetody,
+                         "Nie udało się zapisać wyników w pliku " + ed.SciezkaWynikowXML},
+                        false);
         p.wynik = WynikWsadowy::BladZapisu;
         return p;
     }
-    zapiszLog(ed.SciezkaLogu, {"Wyniki w pliku " + ed.SciezkaWynikowXML}, true, ed.kanal);
+    dopiszWynikiDoLogu(k, log, ed.SciezkaWynikowXML);
     if (p.czyKonczycPrace) return p;
     p.koniecProgramu = false;
     ed.okno.Zminimalizowane = false;

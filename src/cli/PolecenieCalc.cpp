@@ -146,7 +146,7 @@ int polecenieCalc(const Argumenty& args) {
     ustawOpisMetody(ed);
 
     przygotujObliczenia(ed);
-    const WynikObliczen wynik = wykonajObliczenia(ed, false);
+    const RodzajWyniku wynik = wykonajObliczenia(ed, false);
 
     const std::string* wyjscie = opcja("--wyjscie");
     const std::string cel = wyjscie ? *wyjscie : std::string();
@@ -165,8 +165,8 @@ int polecenieCalc(const Argumenty& args) {
         return kKodPrzerwano;
     }
     switch (wynik) {
-        case WynikObliczen::Koniec: return kKodSukces;
-        case WynikObliczen::NieDokladne: return kKodNiedokladne;
+        case RodzajWyniku::Koniec: return kKodSukces;
+        case RodzajWyniku::NieDokladne: return kKodNiedokladne;
         default: return kKodPrzerwano;
     }
 }

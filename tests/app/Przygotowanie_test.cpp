@@ -151,7 +151,7 @@ TEST_F(PrzygotowanieTest, SegmentsWithoutSourcesAreReported) {
                         "Brak opisu źródeł"),
               ob.ListBoxAnalizaDanych.end());
     EXPECT_FALSE(ed.okno.BuOblicz);
-    EXPECT_EQ(wykonajObliczenia(ed, true), WynikObliczen::NieZakonczone);
+    EXPECT_EQ(wykonajObliczenia(ed, true), RodzajWyniku::NieZakonczone);
     EXPECT_EQ(ob.LaRaport1, "Obliczenia nie zostały zakończone.");
     EXPECT_FALSE(ob.WynikiAktualne);
 }
@@ -166,19 +166,19 @@ TEST_F(PrzygotowanieTest, IncompleteRowStopsTheCalculation) {
               ob.ListBoxAnalizaDanych.end());
 }
 
-TEST(WynikObliczenTest, LabelsGiveTheOutcome) {
+TEST(RodzajWynikuTest, LabelsGiveTheOutcome) {
     Obiekt ob;
-    const std::pair<const char*, WynikObliczen> przypadki[] = {
-        {"Koniec obliczeń", WynikObliczen::Koniec},
-        {"Nie uzyskano wymaganej dokładności obliczeń.", WynikObliczen::NieDokladne},
-        {"Przerwano na etapie doboru średnic.", WynikObliczen::Przerwano},
-        {"Przerwano na etapie liczenia oporów hydraulicznych.", WynikObliczen::Przerwano},
-        {"Obliczenia nie zostały zakończone.", WynikObliczen::NieZakonczone},
-        {"", WynikObliczen::NieZakonczone},
+    const std::pair<const char*, RodzajWyniku> przypadki[] = {
+        {"Koniec obliczeń", RodzajWyniku::Koniec},
+        {"Nie uzyskano wymaganej dokładności obliczeń.", RodzajWyniku::NieDokladne},
+        {"Przerwano na etapie doboru średnic.", RodzajWyniku::Przerwano},
+        {"Przerwano na etapie liczenia oporów hydraulicznych.", RodzajWyniku::Przerwano},
+        {"Obliczenia nie zostały zakończone.", RodzajWyniku::NieZakonczone},
+        {"", RodzajWyniku::NieZakonczone},
     };
     for (const auto& [tekst, wynik] : przypadki) {
         ob.LaRaport1 = tekst;
-        EXPECT_EQ(wynikObliczen(ob), wynik) << tekst;
+        EXPECT_EQ(rodzajWyniku(ob), wynik) << tekst;
     }
 }
 

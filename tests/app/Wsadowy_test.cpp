@@ -8,7 +8,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "SiecTestowa.h"
 #include "app/PlikiBezOkna.h"
+#include "io/DaneXML.h"
 
 namespace kelmor {
 namespace {
@@ -71,23 +73,11 @@ TEST(RodzajPlikuTest, ByExtensionIgnoringCase) {
 
 using LogTest = Katalog;
 
-TEST_F(LogTest, Windows1250WithCrLfWrittenAndAppended) {
-    RejestratorKomunikatow k;
-    const std::string p = sciezka("a.Log");
-    ASSERT_TRUE(zapiszLog(p, {"true", "Dane z pliku ż.xml"}, false, k));
-    ASSERT_TRUE(zapiszLog(p, {"Wyniki w pliku x"}, true, k));
-    EXPECT_EQ(czytajBajty(p), "true\r\nDane z pliku \xbf.xml\r\nWyniki w pliku x\r\n");
-    EXPECT_EQ(czytajLog(p), (std::vector<std::string>{"true", "Dane z pliku ż.xml", "Wyniki w pliku x"}));
-    ASSERT_TRUE(zapiszLog(p, {"false"}, false, k));  // rewritten from its start
-    EXPECT_EQ(czytajBajty(p), "false\r\n");
-    EXPECT_TRUE(k.wpisy.empty());
-}
-
-TEST_F(LogTest, UnwritableLogIsReported) {
-    RejestratorKomunikatow k;
-    EXPECT_FALSE(zapiszLog(sciezka("brak/a.Log"), {"false"}, false, k));
-    ASSERT_EQ(k.wpisy.size(), 1u);
-    EXPECT_EQ(k.wpisy[0].rodzaj, RejestratorKomunikatow::Rodzaj::BladWeWy);
+TEST_F(LogTest, ReadBackFromWindows1250) {
+    zapiszBajty(sciezka("a.Log"), "true\r\nDane z pliku \xbf.xml\r\n\r\nx");
+    EXPECT_EQ(czytajLog(sciezka("a.Log")),
+              (std::vector<std::string>{"true", "Dane z pliku ż.xml", "", "x"}));
+    EXPECT_TRUE(czytajLog(sciezka("brak.Log")).empty());
 }
 
 using PrzebiegTest = Katalog;
@@ -118,6 +108,56 @@ TEST_F(PrzebiegTest, MissingXmlInputStillGetsItsLog) {
     EXPECT_TRUE(przetworzArgumenty(ed, {we}, &p));
     EXPECT_EQ(czytajLog(sciezka("nie-ma_Wyniki.Log")),
               (std::vector<std::string>{"false", "Plik " + we + " zawiera niepoprawne dane"}));
+}
+
+// Writes the network as an XML data file, with the batch end flag.
+void zapiszSiecXml(const Obiekt& ob, const std::string& sciezka, bool koniec) {
+    RejestratorKomunikatow k;
+    ASSERT_TRUE(ZapiszDaneXML(ob, sciezka, k));
+    if (koniec) {
+        std::string b = czytajBajty(sciezka);
+        const std::string stary = "<czyKonczycPrace>false</czyKonczycPrace>";
+        const auto i = b.find(stary);
+        ASSERT_NE(i, std::string::npos);
+        b.replace(i, stary.size(), "<czyKonczycPrace>true</czyKonczycPrace>");
+        zapiszBajty(sciezka, b);
+    }
+}
+
+TEST_F(PrzebiegTest, SimplifiedFormulasWithoutAFormulaEndAfterTheLog) {
+    Obiekt siec;
+    test::siecRozgaleziona(siec);
+    const std::string we = sciezka("siec.xml");
+    zapiszSiecXml(siec, we, false);
+    RejestratorKomunikatow k;
+    Edytor ed(k);
+    ed.ob.parametry.wzory = {2, -1};  // the method in force; the XML does not carry it
+    PrzebiegWsadowy p;
+    EXPECT_TRUE(przetworzArgumenty(ed, {we}, &p));
+    EXPECT_EQ(p.wynik, WynikWsadowy::BrakWzoru);
+    EXPECT_EQ(czytajBajty(sciezka("siec_Wyniki.Log")), "false\r\nNie wybrano wzoru\r\n");
+    EXPECT_FALSE(fs::exists(sciezka("siec_Wyniki.XML")));
+    EXPECT_EQ(ed.ob.liczbaOdcinkow, 0);  // no preparation ran
+}
+
+TEST_F(PrzebiegTest, NetworkThatCannotBeCalculatedRewritesTheLog) {
+    Obiekt siec;
+    test::dodajOdcinek(siec, 1, "S", "A", "50", "10");  // no source
+    const std::string we = sciezka("bez zrodel.XML");
+    zapiszSiecXml(siec, we, false);
+    RejestratorKomunikatow k;
+    Edytor ed(k);
+    PrzebiegWsadowy p;
+    EXPECT_TRUE(przetworzArgumenty(ed, {we}, &p));
+    EXPECT_EQ(p.wynik, WynikWsadowy::NieZakonczone);
+    const auto log = czytajLog(sciezka("bez zrodel_Wyniki.Log"));
+    ASSERT_EQ(log.size(), 4u);
+    EXPECT_EQ(log[0], "false");
+    EXPECT_EQ(log[1], "Dane z pliku " + we);
+    EXPECT_EQ(log[2], "Obliczenia nie zostały zakończone");
+    EXPECT_NE(log[3].find("Brak opisu źródeł"), std::string::npos) << log[3];
+    EXPECT_FALSE(fs::exists(sciezka("bez zrodel_Wyniki.XML")));
+    EXPECT_TRUE(ed.okno.Zminimalizowane);
 }
 
 TEST_F(PrzebiegTest, PreloadArgumentsWithoutBatch) {
