@@ -1,68 +1,110 @@
 #include "ui/Polecenia.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QWidget>
 
-#include "model/Kolumny.h"
-
-#if __has_include("app/Przygotowanie.h")
+#include "app/PlikiBezOkna.h"
+#include "app/PlikiProfil.h"
+#include "app/PlikiXML.h"
 #include "app/Przygotowanie.h"
-#define KELMOR_MA_OBLICZENIA 1
-#else
-#define KELMOR_MA_OBLICZENIA 0
-#endif
+#include "app/Wsadowy.h"
+#include "engine/Model.h"
+#include "model/Kolumny.h"
 
 namespace kelmor {
 
 void polaczKroki(Edytor& e) {
-#if KELMOR_MA_OBLICZENIA
-    if (!e.przygotowanieObliczen) e.przygotowanieObliczen = [](Edytor& ed) { przygotujObliczenia(ed); };
-#else
-    (void)e;
-#endif
+    if (!e.przygotowanieObliczen)
+        e.przygotowanieObliczen = [](Edytor& ed) { przygotujObliczenia(ed); };
+    // A new multiplier re-runs the analysis at once (with the validation it needs).
+    if (!e.analizaWstepna) e.analizaWstepna = [](Edytor& ed) { przygotujObliczenia(ed); };
 }
 
 bool polecenieDostepne(RodzajPolecenia r) {
     switch (r) {
-        case Obliczanie: return KELMOR_MA_OBLICZENIA;
-        default: return false;
+        case PlikXml:
+        case PlikProNowe:
+        case PlikProZmiany:
+        case Obliczanie: return true;
+        case PlikRur:
+        case PlikGaz: return false;
     }
+    return false;
 }
 
-void polecenieOdczytu(Edytor&, RodzajPolecenia, QWidget*) {}
-void polecenieZapisu(Edytor&, RodzajPolecenia, QWidget*) {}
-bool czytajPlikStartowy(Edytor&, const std::string&) { return false; }
-
-void wykonajObliczeniaOkna(Edytor& e) {
-#if KELMOR_MA_OBLICZENIA
-    wykonajObliczenia(e, false);
-#else
-    (void)e;
-#endif
+std::optional<std::string> pokazDialogPliku(const DialogPliku& d, const std::string& katalogProgramu,
+                                            QWidget* rodzic) {
+    static const char* const kOdczyt[5] = {
+        "Katalogi rur (*.rur)", "Dane do obliczeń (*.gaz *.gas)", "Dane do obliczeń (*.xml)",
+        "Import z PROFIL (*.pro)", "Wszystkie pliki (*)"};
+    static const char* const kZapis[5] = {
+        "Katalogi rur (*.rur)", "Dane do obliczeń (*.gaz *.gas)", "Dane do obliczeń (*.xml)",
+        "Eksport do GDO (*.txt)", "Wszystkie pliki (*)"};
+    const char* const* filtry = d.zapis ? kZapis : kOdczyt;
+    QStringList lista;
+    for (int i = 0; i < 5; ++i) lista << QString::fromUtf8(filtry[i]);
+    const QString katalog =
+        QString::fromStdString(d.katalog.empty() ? katalogProgramu : d.katalog);
+    QFileDialog dialog(rodzic, QString::fromStdString(d.tytul), katalog);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters(lista);
+    dialog.selectNameFilter(lista.value(std::clamp(d.filtr, 1, 5) - 1));
+    dialog.setAcceptMode(d.zapis ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(d.zapis ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!d.rozszerzenie.empty()) dialog.setDefaultSuffix(QString::fromStdString(d.rozszerzenie));
+    if (!d.nazwaPliku.empty()) dialog.selectFile(QString::fromStdString(d.nazwaPliku));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
 }
 
 namespace {
-// Names of the simplified formulas, padded to 26 characters.
-const char* const kNazwyWzorow[13] = {
-    "Biel-Lummerta", "Biel-Lummerta", "Biel-Lummerta-niskie ciśn.",
-    "Biel-Lummerta-niskie ciśn.", "Panhandla", "Panhandla", "Renouarda-niskie ciśnienie",
-    "Renouarda-niskie ciśnienie", "Renouarda", "Waldena 1", "Waldena 2", "Weymoutha",
-    "Krajowej Dyspozycji Gazu"};
+std::function<std::optional<std::string>(const DialogPliku&)> gDialog;
+
+std::optional<std::string> dialog(Edytor& e, const DialogPliku& d, QWidget* rodzic) {
+    if (gDialog) return gDialog(d);
+    return pokazDialogPliku(d, e.katalogProgramu, rodzic);
+}
 }  // namespace
+
+void ustawDialogPliku(std::function<std::optional<std::string>(const DialogPliku&)> d) {
+    gDialog = std::move(d);
+}
+
+void polecenieOdczytu(Edytor& e, RodzajPolecenia r, QWidget* rodzic) {
+    switch (r) {
+        case PlikXml: odczytDanychXML(e, dialog(e, dialogOdczytuDanychXML(e), rodzic)); break;
+        case PlikProNowe: importPROFIL(e, true, dialog(e, dialogImportuPROFIL(e, true), rodzic)); break;
+        case PlikProZmiany:
+            importPROFIL(e, false, dialog(e, dialogImportuPROFIL(e, false), rodzic));
+            break;
+        default: break;
+    }
+}
+
+void polecenieZapisu(Edytor& e, RodzajPolecenia r, QWidget* rodzic) {
+    switch (r) {
+        case PlikXml: {
+            const DialogPliku d = dialogZapisuDanychXML(e);
+            zapisDanychXML(e, dialog(e, d, rodzic));
+            break;
+        }
+        default: break;
+    }
+}
+
+bool przetworzWierszPolecen(Edytor& e, const std::vector<std::string>& argumenty) {
+    return przetworzArgumenty(e, argumenty);
+}
+
+void wykonajObliczeniaOkna(Edytor& e) { wykonajObliczenia(e, false); }
 
 int liczbaWzorow() { return 13; }
 
-std::string tekstWzoru(int indeks) {
-#if KELMOR_MA_OBLICZENIA
-    return wpisWzoru(indeks);
-#else
-    if (indeks < 0 || indeks >= 13) return {};
-    QString n = QString::fromUtf8(kNazwyWzorow[indeks]);
-    return (n.leftJustified(26, ' ') + "()").toStdString();
-#endif
-}
+std::string tekstWzoru(int indeks) { return wpisWzoru(indeks); }
 
 void ustawMetode(Edytor& e, int metoda, int wzor) {
-    Wzory& w = e.ob.parametry.wzory;
+    kelmor::Wzory& w = e.ob.parametry.wzory;
     if (metoda < 0 || metoda > 2) return;
     if (wzor < -1 || wzor >= liczbaWzorow()) wzor = -1;
     if (w.metoda == metoda && w.wzor == wzor) return;
@@ -71,21 +113,11 @@ void ustawMetode(Edytor& e, int metoda, int wzor) {
     // Results of another method no longer belong to the data.
     e.ob.DaneZmienione = true;
     e.wyczyscWyniki();
-#if KELMOR_MA_OBLICZENIA
     ustawOpisMetody(e);
-#else
-    if (metoda == 0) e.ob.OpisMetody = "Metoda dokładna";
-    else if (metoda == 1) e.ob.OpisMetody = "Metoda uniwersalna";
-    else if (wzor < 0) e.ob.OpisMetody = "Nie wybrano wzoru";
-    else e.ob.OpisMetody = "Wzór " + tekstWzoru(wzor);
-#endif
 }
 
 std::string etykietaWzoru(const Edytor& e) {
-    const Wzory& w = e.ob.parametry.wzory;
-    if (w.metoda != 2) return {};
-    if (w.wzor < 0) return "Nie wybrano wzoru";
-    return "Wybrano wzór " + tekstWzoru(w.wzor);
+    return e.okno.LaJakiWzorWidoczny ? e.okno.LaJakiWzor : std::string();
 }
 
 bool kolumnaUkryta(const OpcjeKolumn& o, int k) {
@@ -108,6 +140,9 @@ bool kolumnaUkryta(const OpcjeKolumn& o, int k) {
     }
 }
 
-std::array<std::string, 6> wartosciGridOsie(const Edytor&) { return {}; }
+std::array<std::string, 6> wartosciGridOsie(Edytor& e) {
+    if (ModelSieci* m = modelSieci(e.ob)) return m->GridOsie[2];
+    return {};
+}
 
 }  // namespace kelmor

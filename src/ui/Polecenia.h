@@ -4,8 +4,12 @@
 // with their dialogs, the method choice, the hidden columns and the summary
 // of the preliminary analysis.
 #include <array>
+#include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "app/DialogPliku.h"
 #include "app/Edytor.h"
 
 class QWidget;
@@ -22,8 +26,14 @@ bool polecenieDostepne(RodzajPolecenia r);
 // The menu commands: the question, the dialog, the read or write, the state after.
 void polecenieOdczytu(Edytor& e, RodzajPolecenia r, QWidget* rodzic);
 void polecenieZapisu(Edytor& e, RodzajPolecenia r, QWidget* rodzic);
-// Reads a file given on the command line by its extension (.rur, .gaz, .gas, .xml).
-bool czytajPlikStartowy(Edytor& e, const std::string& sciezka);
+// The open or save dialog a file command asks for; nullopt when cancelled.
+std::optional<std::string> pokazDialogPliku(const DialogPliku& d, const std::string& katalogProgramu,
+                                            QWidget* rodzic);
+// Replaces the file dialog (tests answer it without a window); empty = the real one.
+void ustawDialogPliku(std::function<std::optional<std::string>(const DialogPliku&)> d);
+// The command line: catalogues, data files, paths, or a batch run. True
+// when the program should end now.
+bool przetworzWierszPolecen(Edytor& e, const std::vector<std::string>& argumenty);
 
 // "Wykonaj obliczenia".
 void wykonajObliczeniaOkna(Edytor& e);
@@ -40,6 +50,6 @@ std::string tekstWzoru(int indeks);
 bool kolumnaUkryta(const OpcjeKolumn& o, int kolumna);
 
 // Row 2 of GridOsie: sources, segments, nodes, loops, total demand, total length.
-std::array<std::string, 6> wartosciGridOsie(const Edytor& e);
+std::array<std::string, 6> wartosciGridOsie(Edytor& e);
 
 }  // namespace kelmor

@@ -922,6 +922,7 @@ void TEd::odswiez() {
     BuRozklad->setEnabled(e_.okno.BuRozklad);
     BuLiCi->setEnabled(e_.okno.BuLiCi);
     BuDruWyni->setEnabled(e_.okno.BuDruWyni);
+    BuOblicz->setEnabled(e_.okno.BuOblicz);
 
     pokazTabele();
     pokazPola();
@@ -1045,7 +1046,7 @@ void TEd::pokazMetode() {
     const kelmor::Wzory& w = e_.ob.parametry.wzory;
     if (CBstrata->currentIndex() != w.metoda) CBstrata->setCurrentIndex(w.metoda);
     const std::string etykieta = etykietaWzoru(e_);
-    LaJakiWzor->setVisible(w.metoda == 2);
+    LaJakiWzor->setVisible(e_.okno.LaJakiWzorWidoczny);
     LaJakiWzor->setText(q(etykieta));
     if (LBWzory->currentRow() != w.wzor) LBWzory->setCurrentRow(w.wzor);
     // The sheet of simplified formulas is reachable only with that method.

@@ -53,9 +53,11 @@ int uruchom(QApplication& app) {
     OknoOProgramie oProgramie(&okno);
     okno.ustawOknoOProgramie(&oProgramie);
 
-    // Files named on the command line: a catalogue and a data file.
-    const QStringList argumenty = app.arguments();
-    for (int i = 1; i < argumenty.size(); ++i) czytajPlikStartowy(e, argumenty[i].toStdString());
+    // The command line: catalogues and data files to load, or a batch run.
+    std::vector<std::string> argumenty;
+    const QStringList lista = app.arguments();
+    for (int i = 1; i < lista.size(); ++i) argumenty.push_back(lista[i].toStdString());
+    if (!argumenty.empty() && przetworzWierszPolecen(e, argumenty)) return 0;
     okno.odswiez();
     okno.show();
     // KELMOR_ZRZUTY=<folder>: saves a picture of every tab and ends (for the docs).
