@@ -60,6 +60,8 @@ struct dzialka {
     wezel* WezelPocz = nullptr;
     // Position in the model's root list (pseudo-segments only), -1 otherwise.
     int32_t indeksKorzenia = -1;
+    // Index of the record in ModelSieci::odcinki.
+    int32_t Id = 0;
     bool pseudo() const { return Numer >= kNumerNiepodlaczony; }
 };
 
@@ -83,6 +85,8 @@ struct wezel {
     // feeds this record (a pseudo-segment for a root node).
     wezel* Pierwszy = nullptr;
     dzialka* Zasilajacy = nullptr;
+    // Index of the record in ModelSieci::wezly.
+    int32_t Id = 0;
 };
 
 struct skladnikOczka {
