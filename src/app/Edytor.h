@@ -94,7 +94,7 @@ public:
     bool TrybLiczeniaDlugosci = false;
 
     // Node buffer of the row reversal; emptied when the "Obiekt" tab opens.
-    BuforWezlow buforWezlow;
+    BuforWezlowEdytora buforWezlow;
 
     // "Moja trasa": the text of EdTempWez and the node name parsed from it.
     std::string EdTempWez;

@@ -5,7 +5,7 @@
 
 namespace kelmor {
 
-int BuforWezlow::znajdz(const std::string& nazwa) const {
+int BuforWezlowEdytora::znajdz(const std::string& nazwa) const {
     for (std::size_t i = 0; i < wpisy.size(); ++i)
         if (wpisy[i].nazwa == nazwa) return static_cast<int>(i);
     return -1;
@@ -34,7 +34,7 @@ int calkowita(const std::string& t) { return naCalkowita(przytnij(t)).value_or(0
 
 }  // namespace
 
-void odwrocWiersz(Obiekt& ob, int r, BuforWezlow& bufor, KanalKomunikatow& k) {
+void odwrocWiersz(Obiekt& ob, int r, BuforWezlowEdytora& bufor, KanalKomunikatow& k) {
     Tabela& g = ob.Grid;
     if (r < 1 || r >= g.liczbaWierszy()) return;
 
@@ -55,7 +55,7 @@ void odwrocWiersz(Obiekt& ob, int r, BuforWezlow& bufor, KanalKomunikatow& k) {
 
     // 2. Kept in the buffer when nothing else in the tables holds them.
     if (bufor.znajdz(E) < 0 && wierszKonczacy(ob, E, r) == 0 && !jestZrodlem(ob, E)) {
-        if (static_cast<int>(bufor.wpisy.size()) >= BuforWezlow::kPojemnosc) {
+        if (static_cast<int>(bufor.wpisy.size()) >= BuforWezlowEdytora::kPojemnosc) {
             bufor.wpisy.erase(bufor.wpisy.begin());
             ob.ListBoxAnalizaDanych.push_back("Przepełnienie bufora węzłów");
         }

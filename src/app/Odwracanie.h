@@ -21,7 +21,7 @@ struct WezelWBuforze {
 
 // At most 100 entries; when full the oldest entry gives way and the analysis
 // list gets "Przepełnienie bufora węzłów".
-struct BuforWezlow {
+struct BuforWezlowEdytora {
     static constexpr int kPojemnosc = 100;
     std::vector<WezelWBuforze> wpisy;
     void wyczysc() { wpisy.clear(); }
@@ -31,6 +31,6 @@ struct BuforWezlow {
 // Reverses row `wiersz` of ob.Grid (the caller marks the data changed).
 // "dla węzła " + S + " trzeba podać komplet danych" when the new end node S
 // has no known attributes and the column options need them.
-void odwrocWiersz(Obiekt& ob, int wiersz, BuforWezlow& bufor, KanalKomunikatow& k);
+void odwrocWiersz(Obiekt& ob, int wiersz, BuforWezlowEdytora& bufor, KanalKomunikatow& k);
 
 }  // namespace kelmor
