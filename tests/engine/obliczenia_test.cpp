@@ -363,6 +363,19 @@ TEST(Obliczenia, KompresorIReduktorWKolumnie19) {
     EXPECT_GT(liczbaZ(ob, kol::Pkonc, 1), 50);
 }
 
+TEST(Obliczenia, SumaWspolczynnikowOporowWKolumnie19) {
+    Obiekt ob;
+    RejestratorKomunikatow k;
+    test::ustawSiec(ob, {{.nr = 1, .S = "Z", .E = "A", .L = 100, .qWez = 10}}, {{.nazwa = "Z", .p = 3}});
+    auto& lo = ob.Grid.zapewnijRekord<ListaOporow>(kol::IleOpo, 1);
+    lo.wpisy[19].Par1 = 2.5;  // free coefficient, two pieces
+    lo.wpisy[19].Ile = 2;
+    lo.wpisy[8].Ile = 1;      // blind tee, 1.3
+    ASSERT_TRUE(test::przygotuj(ob, k));
+    ASSERT_TRUE(obliczenia(ob, k).sukces()) << ob.LaRaport2;
+    EXPECT_EQ(ob.Grid.tekst(kol::IleOpo, 1), "Z=6.30");
+}
+
 TEST(Obliczenia, CisnienieMniejszeOdDopuszczalnego) {
     Obiekt ob;
     RejestratorKomunikatow k;
