@@ -155,6 +155,7 @@ bool analizaWstepna(Obiekt& ob, KanalKomunikatow& k) {
     }
     if (!stop && !przygotujOczka(m, k)) stop = true;
 
+    m.LiczbaBudow = budowy;
     m.LiczbaWezlow = rekordy - m.LiczbaOczek;
     osie[2][2] = formatCalkowity(m.LiczbaWezlow);
     osie[2][3] = formatCalkowity(m.LiczbaOczek);

@@ -132,6 +132,7 @@ public:
     double Lmax = 0;          // longest tree path from a source, m
     std::string WezelLmax;    // node at its end
     bool Przerwano = false;   // abort flag: the calculation cannot start
+    int LiczbaBudow = 0;      // builds the analysis needed (1 + rebuilds)
     // Button states the window reads.
     bool BuOblicz = false;              // "Wykonaj obliczenia"
     bool RoboczyWydrukDanych = false;   // "Roboczy wydruk danych..."

@@ -23,6 +23,17 @@ int ostatniWierszZrodel(const Obiekt& ob) {
 
 std::string nazwaZ(const Tabela& t, int kol, int w) { return nazwaWezla(t.tekst(kol, w)); }
 
+// True when the cell holds the name (trimmed, cut to 16 characters), without
+// building the name: the scans over all rows stay cheap.
+bool nazwaRowna(const Tabela& t, int kol, int w, const std::string& nazwa) {
+    std::string_view v = t.tekst(kol, w);
+    while (!v.empty() && v.front() == ' ') v.remove_prefix(1);
+    while (!v.empty() && v.back() == ' ') v.remove_suffix(1);
+    if (v == nazwa) return true;
+    if (v.size() <= nazwa.size()) return false;
+    return liczbaZnakow(v) > DlugoscNazwy && pierwszeZnaki(v, DlugoscNazwy) == nazwa;
+}
+
 double liczba(KanalKomunikatow& k, const std::string& tekst) {
     double v = 0;
     parsujRzeczywista(k, tekst, v);
@@ -404,7 +415,7 @@ void zapiszAtrybuty(Tabela& g, int w, const AtrybutyWezla& a) {
 bool jestZrodlem(const Obiekt& ob, const std::string& nazwa, int* wiersz = nullptr) {
     const int n = ob.ZrodlaGrid.liczbaWierszy() - 1;
     for (int r = 1; r <= n; ++r)
-        if (nazwaZ(ob.ZrodlaGrid, kol::NazwaZrodla, r) == nazwa) {
+        if (nazwaRowna(ob.ZrodlaGrid, kol::NazwaZrodla, r, nazwa)) {
             if (wiersz) *wiersz = r;
             return true;
         }
@@ -414,7 +425,7 @@ bool jestZrodlem(const Obiekt& ob, const std::string& nazwa, int* wiersz = nullp
 int innyWierszKonczacySie(const Obiekt& ob, const std::string& nazwa, int pomin) {
     const int n = ostatniWiersz(ob);
     for (int r = 1; r <= n; ++r)
-        if (r != pomin && nazwaZ(ob.Grid, kol::WezelKonc, r) == nazwa) return r;
+        if (r != pomin && nazwaRowna(ob.Grid, kol::WezelKonc, r, nazwa)) return r;
     return 0;
 }
 
@@ -627,12 +638,12 @@ void rozpowszechnijAtrybutWezla(Obiekt& ob, int w, int kolumna) {
     const std::string wartosc = g.tekst(kolumna, w);
     const int n = ostatniWiersz(ob);
     for (int r = 1; r <= n; ++r)
-        if (r != w && nazwaZ(g, kol::WezelKonc, r) == E) g.ustawTekst(kolumna, r, wartosc);
+        if (r != w && nazwaRowna(g, kol::WezelKonc, r, E)) g.ustawTekst(kolumna, r, wartosc);
     if (kolumna == kol::PoborWez) return;
     const int kz = kolumna == kol::X ? kol::Xzrodla : kolumna == kol::Y ? kol::Yzrodla
                                                                           : kol::RzednaTeZrodla;
     for (int r = 1; r < ob.ZrodlaGrid.liczbaWierszy(); ++r)
-        if (nazwaZ(ob.ZrodlaGrid, kol::NazwaZrodla, r) == E) ob.ZrodlaGrid.ustawTekst(kz, r, wartosc);
+        if (nazwaRowna(ob.ZrodlaGrid, kol::NazwaZrodla, r, E)) ob.ZrodlaGrid.ustawTekst(kz, r, wartosc);
 }
 
 int innyWierszZNumerem(const Obiekt& ob, int w) {
