@@ -42,6 +42,8 @@ public:
     std::string SciezkaDanych, SciezkaKatalogu;
     std::string SciezkaDanychWejsciowych, SciezkaWynikowXML, SciezkaLogu, SciezkaEksportuGDO;
     std::string SciezkaImportuPROFIL, SciezkaEksportuPROFIL;
+    // Start directory of the open and save dialogs ("" = the program's own).
+    std::string KatalogDialogow;
 
     // Transient information panel: the text shown and a counter that grows
     // with every call, so the window knows to show it again.
