@@ -21,13 +21,6 @@
 
 namespace kelmor {
 
-void polaczKroki(Edytor& e) {
-    if (!e.przygotowanieObliczen)
-        e.przygotowanieObliczen = [](Edytor& ed) { przygotujObliczenia(ed); };
-    // A new multiplier re-runs the analysis at once (with the validation it needs).
-    if (!e.analizaWstepna) e.analizaWstepna = [](Edytor& ed) { przygotujObliczenia(ed); };
-}
-
 bool polecenieDostepne(RodzajPolecenia r) {
     switch (r) {
         case PlikXml:

@@ -248,33 +248,37 @@ TEST_F(Okno, WyborWzoruUproszczonego) {
     EXPECT_EQ(e.ob.OpisMetody, "Metoda dokładna");
 }
 
-TEST(OknoAnalizy, AnalizaBiegnieZaPanelemTrwaZKursoremOczekiwania) {
-    TEd* wskaznik = nullptr;
-    bool panel = false, kursor = false;
+// Records what the busy panel shows at the moment it appears.
+class ObserwatorPanelu : public QObject {
+public:
+    int pokazan = 0;
     QString tekst;
-    OknoTest t([&](Edytor& e) {
-        auto krok = e.przygotowanieObliczen;
-        e.przygotowanieObliczen = [&, krok](Edytor& ed) {
-            panel = wskaznik && wskaznik->PanelTrwa->isVisible();
-            tekst = wskaznik ? wskaznik->PanelTrwa->text() : QString();
+    bool kursor = false;
+    bool eventFilter(QObject* o, QEvent* ev) override {
+        if (ev->type() == QEvent::Show) {
+            ++pokazan;
+            tekst = static_cast<QLabel*>(o)->text();
             kursor = QApplication::overrideCursor() &&
                      QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-            krok(ed);
-        };
-    });
-    wskaznik = t.okno.get();
-    t.zakladka(Zakladka::Obliczenia);
-    EXPECT_TRUE(panel);
-    EXPECT_TRUE(kursor);
-    EXPECT_EQ(tekst, "Trwa wstępna analiza danych. Proszę czekać.");
-    EXPECT_FALSE(t.okno->PanelTrwa->isVisible());
+        }
+        return false;
+    }
+};
+
+TEST_F(Okno, AnalizaBiegnieZaPanelemTrwaZKursoremOczekiwania) {
+    ObserwatorPanelu obserwator;
+    okno->PanelTrwa->installEventFilter(&obserwator);
+    zakladka(Zakladka::Obliczenia);
+    EXPECT_EQ(obserwator.pokazan, 1);
+    EXPECT_TRUE(obserwator.kursor);
+    EXPECT_EQ(obserwator.tekst, "Trwa wstępna analiza danych. Proszę czekać.");
+    EXPECT_FALSE(okno->PanelTrwa->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_FALSE(t.e.ob.PotrzebnaAnaliza);
+    EXPECT_FALSE(e.ob.PotrzebnaAnaliza);
     // A second visit without edits runs no analysis behind the panel.
-    panel = false;
-    t.zakladka(Zakladka::TOS);
-    t.zakladka(Zakladka::Obliczenia);
-    EXPECT_FALSE(panel);
+    zakladka(Zakladka::TOS);
+    zakladka(Zakladka::Obliczenia);
+    EXPECT_EQ(obserwator.pokazan, 1);
 }
 
 TEST(PlikPomocy, LezyObokProgramuIMaKazdyTemat) {
