@@ -62,12 +62,14 @@ bool czytajKatalogZTekstu(Obiekt& ob, KanalKomunikatow& k, std::string_view bajt
     return ok;
 }
 
-bool CzytajKatalogRur(Obiekt& ob, KanalKomunikatow& k, const std::string& sciezka) {
+bool CzytajKatalogRur(Obiekt& ob, KanalKomunikatow& k, const std::string& sciezka, bool* zmieniono) {
+    if (zmieniono) *zmieniono = false;
     std::string bajty, blad;
     if (!wczytajPlik(sciezka, bajty, &blad)) {
         k.bladWeWy(blad);
         return false;
     }
+    if (zmieniono) *zmieniono = true;
     return czytajKatalogZTekstu(ob, k, bajty);
 }
 

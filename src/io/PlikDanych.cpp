@@ -65,6 +65,12 @@ public:
             ++linia_;
         }
     }
+    // Back to the start of line n (0-based) of the file.
+    void przejdzDoLinii(std::size_t n) {
+        p_ = 0;
+        linia_ = 0;
+        while (linia_ < n && p_ < t_.size()) nastepnaLinia();
+    }
     void pomin(int n) {
         for (; n > 0 && !koniecLinii(); --n) ++p_;
     }
@@ -417,6 +423,8 @@ bool czytajDaneZTekstu(Obiekt& ob, KanalKomunikatow& k, std::string_view bajty, 
     if (!naglowekOk) {
         k.informacja(kBladNaglowka);
         sukces = false;
+        // The sources begin after the fixed number of header lines.
+        cz.przejdzDoLinii(najstarszy ? 3 : (taryfy ? 5 : 4));
     }
     if (jednostka < 0 || jednostka > 4 || urbanizacja < 1 || urbanizacja > 3) {
         par.przelicz();
