@@ -12,6 +12,13 @@
 #include "engine/Model.h"
 #include "model/Kolumny.h"
 
+#if __has_include("app/PlikiDanych.h")
+#include "app/PlikiDanych.h"
+#define KELMOR_MA_PLIKI_DANYCH 1
+#else
+#define KELMOR_MA_PLIKI_DANYCH 0
+#endif
+
 namespace kelmor {
 
 void polaczKroki(Edytor& e) {
@@ -28,7 +35,7 @@ bool polecenieDostepne(RodzajPolecenia r) {
         case PlikProZmiany:
         case Obliczanie: return true;
         case PlikRur:
-        case PlikGaz: return false;
+        case PlikGaz: return KELMOR_MA_PLIKI_DANYCH;
     }
     return false;
 }
@@ -67,12 +74,33 @@ std::optional<std::string> dialog(Edytor& e, const DialogPliku& d, QWidget* rodz
 }
 }  // namespace
 
+#if KELMOR_MA_PLIKI_DANYCH
+namespace {
+WyborPliku wyborPliku(Edytor& e, QWidget* rodzic) {
+    return [&e, rodzic](const OpisDialoguPliku& o) {
+        DialogPliku d;
+        d.tytul = o.tytul;
+        d.filtr = o.indeksFiltra;
+        d.nazwaPliku = o.nazwaPliku;
+        d.katalog = o.katalog;
+        d.rozszerzenie = o.rozszerzenie;
+        d.zapis = o.zapis;
+        return dialog(e, d, rodzic);
+    };
+}
+}  // namespace
+#endif
+
 void ustawDialogPliku(std::function<std::optional<std::string>(const DialogPliku&)> d) {
     gDialog = std::move(d);
 }
 
 void polecenieOdczytu(Edytor& e, RodzajPolecenia r, QWidget* rodzic) {
     switch (r) {
+#if KELMOR_MA_PLIKI_DANYCH
+        case PlikRur: polecenieOdczytKatalogu(e, wyborPliku(e, rodzic)); break;
+        case PlikGaz: polecenieOdczytDanych(e, wyborPliku(e, rodzic)); break;
+#endif
         case PlikXml: odczytDanychXML(e, dialog(e, dialogOdczytuDanychXML(e), rodzic)); break;
         case PlikProNowe: importPROFIL(e, true, dialog(e, dialogImportuPROFIL(e, true), rodzic)); break;
         case PlikProZmiany:
@@ -84,6 +112,10 @@ void polecenieOdczytu(Edytor& e, RodzajPolecenia r, QWidget* rodzic) {
 
 void polecenieZapisu(Edytor& e, RodzajPolecenia r, QWidget* rodzic) {
     switch (r) {
+#if KELMOR_MA_PLIKI_DANYCH
+        case PlikRur: polecenieZapisKatalogu(e, wyborPliku(e, rodzic)); break;
+        case PlikGaz: polecenieZapisDanych(e, wyborPliku(e, rodzic)); break;
+#endif
         case PlikXml: {
             const DialogPliku d = dialogZapisuDanychXML(e);
             zapisDanychXML(e, dialog(e, d, rodzic));

@@ -280,17 +280,18 @@ QWidget* TEd::budujKatalog() {
     BuKasujZr = new QPushButton("Kasuj wskazany wiersz", w);
     BuKasujZr->setObjectName("BuKasujZr");
     BuKasujZr->setToolTip("Usuwa wiersz z tabeli");
-    for (auto* b : {BuNowyRu, BuWstawRu, BuKasujZr}) {
-        b->setMinimumWidth(300);
-        prawa->addWidget(b);
-    }
+    for (auto* b : {BuNowyRu, BuWstawRu, BuKasujZr}) prawa->addWidget(b);
     prawa->addSpacing(24);
     for (const char* l : kLegendaKatalogu) prawa->addWidget(etykieta(q(l), w));
     prawa->addSpacing(24);
     prawa->addWidget(etykieta("Lewy margines tabeli służy do przemieszczania wierszy", w));
     prawa->addWidget(etykieta("metodą 'ciągnij i upuść'.", w));
     prawa->addStretch(1);
-    u->addLayout(prawa, 1);
+    auto* kolumna = new QWidget(w);
+    kolumna->setLayout(prawa);
+    kolumna->setMaximumWidth(440);
+    u->addWidget(kolumna, 0, Qt::AlignTop);
+    u->addStretch(1);
     connect(BuNowyRu, &QPushButton::clicked, this,
             [this] { wykonaj([&] { wstawWierszNaKoniec(e_, TabelaEdytora::Katalog); }); });
     connect(BuWstawRu, &QPushButton::clicked, this,
