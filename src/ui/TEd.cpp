@@ -1035,7 +1035,20 @@ void TEd::pokazListy() {
     if (EdTempWez->text() != q(e_.EdTempWez)) EdTempWez->setText(q(e_.EdTempWez));
 
     const auto osie = wartosciGridOsie(e_);
-    for (int k = 0; k < 6; ++k) GridOsie->item(2, k)->setText(q(osie[k]));
+    bool szersza = false;
+    for (int k = 0; k < 6; ++k) {
+        GridOsie->item(2, k)->setText(q(osie[k]));
+        const int w = GridOsie->fontMetrics().horizontalAdvance(q(osie[k])) + 14;
+        if (w > GridOsie->columnWidth(k)) {
+            GridOsie->setColumnWidth(k, w);
+            szersza = true;
+        }
+    }
+    if (szersza) {
+        int szer = 2;
+        for (int k = 0; k < 6; ++k) szer += GridOsie->columnWidth(k);
+        GridOsie->setFixedWidth(szer);
+    }
 }
 
 void TEd::pokazMetode() {
