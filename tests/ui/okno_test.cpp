@@ -281,6 +281,37 @@ TEST_F(Okno, AnalizaBiegnieZaPanelemTrwaZKursoremOczekiwania) {
     EXPECT_EQ(obserwator.pokazan, 1);
 }
 
+TEST_F(Okno, OdczytDanychZMenuWypelniaPolaIPodpis) {
+    std::vector<DialogPliku> dialogi;
+    const std::string plik = KELMOR_EXAMPLES_DIR "/osiedle.gaz";
+    ustawDialogPliku([&](const DialogPliku& d) -> std::optional<std::string> {
+        dialogi.push_back(d);
+        return plik;
+    });
+    okno->actOdczytDanych->trigger();
+    ustawDialogPliku({});
+    ASSERT_EQ(dialogi.size(), 1u);
+    EXPECT_EQ(dialogi[0].tytul, "Odczyt danych z pliku");
+    EXPECT_FALSE(dialogi[0].zapis);
+    EXPECT_EQ(okno->windowTitle().toStdString(), "KELMOR 5.2 " + plik);
+    EXPECT_EQ(okno->EdTytu->text(), "Osiedle Zielone Wzgórze - sieć niskiego ciśnienia");
+    EXPECT_EQ(okno->EdPminDop->text(), "1.8");
+    EXPECT_EQ(okno->Strony->currentIndex(), static_cast<int>(Zakladka::Cisn));
+    EXPECT_FALSE(e.ob.DaneZmienione);
+    EXPECT_TRUE(e.ob.PotrzebnaAnaliza);
+    EXPECT_EQ(okno->modelSieci->rowCount(), e.ob.Grid.liczbaWierszy() - 1);
+}
+
+TEST_F(Okno, AnulowanyDialogNicNieZmienia) {
+    ustawDialogPliku([](const DialogPliku&) -> std::optional<std::string> { return std::nullopt; });
+    okno->actOdczytDanych->trigger();
+    okno->actZapisXml->trigger();
+    ustawDialogPliku({});
+    EXPECT_EQ(okno->windowTitle(), "KELMOR 5.2");
+    EXPECT_EQ(okno->EdTytu->text(), "");
+    EXPECT_FALSE(e.ob.DaneZmienione);
+}
+
 TEST(PlikPomocy, LezyObokProgramuIMaKazdyTemat) {
     const QString plik = QString(KELMOR_BIN_DIR) + "/KELMOR5help.chm";
     ASSERT_TRUE(QFile::exists(plik));
