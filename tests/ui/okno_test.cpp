@@ -312,6 +312,21 @@ TEST_F(Okno, AnulowanyDialogNicNieZmienia) {
     EXPECT_FALSE(e.ob.DaneZmienione);
 }
 
+TEST_F(Okno, WyborHandluWKolumnie12) {
+    zakladka(Zakladka::TOS);
+    komorka(kol::Sklepy, 1);
+    ASSERT_TRUE(okno->CBSklepy->isVisible());
+    EXPECT_EQ(okno->CBSklepy->currentText(), "brak");
+    const QRect r = okno->Grid->visualRect(okno->modelSieci->index(0, kol::Sklepy));
+    EXPECT_EQ(okno->CBSklepy->geometry().left(), r.left() + 2);
+    okno->CBSklepy->setCurrentIndex(0);
+    emit okno->CBSklepy->activated(0);
+    EXPECT_EQ(grid(kol::Sklepy, 1), "jest");
+    EXPECT_TRUE(e.ob.DaneZmienione);
+    komorka(kol::PoborOdc, 1);
+    EXPECT_FALSE(okno->CBSklepy->isVisible());
+}
+
 TEST(PlikPomocy, LezyObokProgramuIMaKazdyTemat) {
     const QString plik = QString(KELMOR_BIN_DIR) + "/KELMOR5help.chm";
     ASSERT_TRUE(QFile::exists(plik));
