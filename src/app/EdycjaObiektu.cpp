@@ -1,6 +1,7 @@
 #include "app/EdycjaObiektu.h"
 
 #include "app/EdycjaTabeli.h"
+#include "engine/Analiza.h"
 #include "model/Liczby.h"
 #include "model/Tekst.h"
 #include "model/Walidacja.h"
@@ -103,8 +104,11 @@ std::string zmienPoleWewn(Edytor& e, PoleObiektu pole, const std::string& tekst,
             ob.PotrzebnaAnaliza = true;
             ob.DaneZmienione = true;
             e.wyczyscWyniki();
-            if (analiza && e.analizaWstepna) {
-                e.analizaWstepna(e);
+            if (analiza) {
+                if (e.analizaWstepna)
+                    e.analizaWstepna(e);
+                else
+                    e.okno.BuOblicz = kelmor::analizaWstepna(ob, e.kanal);
                 ob.PotrzebnaAnaliza = false;
             }
             break;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 
+#include "engine/Topologia.h"
 #include "model/Liczby.h"
 #include "model/Tekst.h"
 #include "model/Walidacja.h"
@@ -399,7 +400,7 @@ void wycofajLubPrzywroc(Edytor& e) {
 void zmienKierunekBiezacego(Edytor& e) {
     const int w = e.siec.wiersz;
     if (w < 1 || w >= e.ob.Grid.liczbaWierszy()) return;
-    odwrocWiersz(e.ob, w, e.buforWezlow, e.kanal);
+    odwrocWiersz(e.ob, w, e.kanal);
     e.ob.oznaczZmianeDanych(kol::WezelPocz);
 }
 
@@ -414,7 +415,7 @@ void zmienKierunkiUjemnym(Edytor& e) {
         if (auto v = naLiczbe(q); v && *v < 0) ujemne.push_back(w);
     }
     for (int w : ujemne) {
-        odwrocWiersz(e.ob, w, e.buforWezlow, e.kanal);
+        odwrocWiersz(e.ob, w, e.kanal);
         e.ob.oznaczZmianeDanych(kol::WezelPocz);
     }
 }

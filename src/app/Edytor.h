@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "app/Odwracanie.h"
 #include "model/Komunikaty.h"
 #include "model/Obiekt.h"
 
@@ -31,6 +30,13 @@ struct StanOkna {
     // Buttons of the "Obliczenia" tab.
     bool BuSchemat = false, BuRozklad = false, BuLiCi = false, BuDruWyni = false;
     bool TrybPrzewodnika = false;
+    // "Wykonaj obliczenia": available after an analysis that found the network usable.
+    bool BuOblicz = false;
+    // Red label of the chosen simplified formula on the "Obliczenia" tab.
+    bool LaJakiWzorWidoczny = false;
+    std::string LaJakiWzor;
+    // The main window is minimised while a batch run works.
+    bool Zminimalizowane = false;
     // Name of the control that should take the focus after a command ("" = none):
     // "Grid", "ZrodlaGrid", "RurGrid", "EdTempWez".
     std::string fokus;
@@ -86,17 +92,15 @@ public:
     // Length-from-coordinates mode of the tools menu.
     bool TrybLiczeniaDlugosci = false;
 
-    // Node buffer of the row reversal; emptied when the "Obiekt" tab opens.
-    BuforWezlow buforWezlow;
-
     // "Moja trasa": the text of EdTempWez and the node name parsed from it.
     std::string EdTempWez;
     std::string wezelTrasy;
 
-    // Steps the engine and the calculation provide; empty = not available.
-    // The preparation for the calculation, run on entering "Obliczenia".
+    // Replacements of two long steps (tests use them); when empty the
+    // program's own step runs: the preparation for the calculation on
+    // entering "Obliczenia" (przygotujObliczenia) and the preliminary
+    // analysis when `Edmnoznik` changes (analizaWstepna).
     std::function<void(Edytor&)> przygotowanieObliczen;
-    // The preliminary analysis, run at once when `Edmnoznik` changes.
     std::function<void(Edytor&)> analizaWstepna;
 
     // Paths that last for the run.
@@ -104,6 +108,10 @@ public:
     std::string SciezkaDanych, SciezkaKatalogu;
     std::string SciezkaDanychWejsciowych, SciezkaWynikowXML, SciezkaLogu, SciezkaEksportuGDO;
     std::string SciezkaImportuPROFIL, SciezkaEksportuPROFIL;
+    // Start directories of the open and save dialogs ("" = the program's own).
+    std::string katalogOtwarcia, katalogZapisu;
+    // Read from an XML data file: end the program after a successful batch run.
+    bool czyKonczycPrace = false;
 
     // Transient information panel: the text shown and a counter that grows
     // with every call, so the window knows to show it again.

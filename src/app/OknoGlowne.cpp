@@ -4,6 +4,8 @@
 #include <system_error>
 
 #include "app/EdycjaObiektu.h"
+#include "app/Przygotowanie.h"
+#include "engine/Topologia.h"
 
 namespace kelmor {
 
@@ -96,7 +98,7 @@ void zmienZakladke(Edytor& e, Zakladka nowa) {
             e.okno.fokus = "RurGrid";
             break;
         case Zakladka::Cisn:
-            e.buforWezlow.wyczysc();
+            oproznijBuforWezlow(e.ob);
             break;
         case Zakladka::TOS:
             e.pokazMenuTOS();
@@ -111,7 +113,10 @@ void zmienZakladke(Edytor& e, Zakladka nowa) {
             break;
         case Zakladka::Obliczenia:
             e.pomocWTrybiePrzewodnika(tematPomocyZakladki(nowa));
-            if (e.przygotowanieObliczen) e.przygotowanieObliczen(e);
+            if (e.przygotowanieObliczen)
+                e.przygotowanieObliczen(e);
+            else
+                przygotujObliczenia(e);
             return;
         case Zakladka::Ogolne:
         case Zakladka::Wzory:

@@ -94,11 +94,10 @@ TEST(Zakladki, FocusBufferAndAnalysisList) {
     zmienZakladke(s.e, Zakladka::Trasa);
     EXPECT_EQ(s.e.okno.fokus, "EdTempWez");
 
-    WezelWBuforze wpis;
-    wpis.nazwa = "X";
-    s.e.buforWezlow.wpisy.push_back(wpis);
+    s.e.ob.buforWezlow.wpisy.push_back({"X", 1, 2, 3, 4});
+    s.e.ob.buforWezlow.indeks = 1;
     zmienZakladke(s.e, Zakladka::Cisn);
-    EXPECT_THAT(s.e.buforWezlow.wpisy, IsEmpty());
+    EXPECT_THAT(s.e.ob.buforWezlow.wpisy, IsEmpty());
 
     int przygotowania = 0;
     s.e.przygotowanieObliczen = [&](Edytor& e) {
