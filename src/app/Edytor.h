@@ -96,10 +96,11 @@ public:
     std::string EdTempWez;
     std::string wezelTrasy;
 
-    // Replacements of two long steps (tests use them); when empty the
-    // program's own step runs: the preparation for the calculation on
-    // entering "Obliczenia" (przygotujObliczenia) and the preliminary
-    // analysis when `Edmnoznik` changes (analizaWstepna).
+    // Two long steps, set by the constructor to the program's own: the
+    // preparation for the calculation on entering "Obliczenia"
+    // (przygotujObliczenia) and the preliminary analysis when `Edmnoznik`
+    // changes (analizaWstepna). The window may wrap them (busy panel); tests
+    // may replace them.
     std::function<void(Edytor&)> przygotowanieObliczen;
     std::function<void(Edytor&)> analizaWstepna;
 

@@ -111,6 +111,50 @@ TEST(Zakladki, FocusBufferAndAnalysisList) {
     EXPECT_THAT(s.e.ob.ListBoxAnalizaDanych, IsEmpty());
 }
 
+TEST(Zakladki, CalculationTabPreparesTheNetworkTypedInTheEditor) {
+    Srodowisko s;
+    const std::vector<std::pair<int, std::string>> wiersz1 = {
+        {1, "1"}, {3, "Z"}, {4, "A"}, {5, "100"}, {6, "250,5"}, {14, "12"}};
+    for (const auto& [k, t] : wiersz1) {
+        ASSERT_TRUE(przejdzDoKomorkiSieci(s.e, k, 1));
+        wpiszDoKomorkiSieci(s.e, k, 1, t);
+    }
+    wstawWierszNaKoniec(s.e, TabelaEdytora::Siec);  // Enter: an empty last row
+    zmienZakladke(s.e, Zakladka::Obliczenia);
+    EXPECT_THAT(s.e.ob.ListBoxAnalizaDanych, ElementsAre("Brak opisu źródeł"));
+    EXPECT_EQ(s.e.ob.liczbaOdcinkow, 1);  // the empty row is gone
+    EXPECT_FALSE(s.e.ob.PotrzebnaAnaliza);
+    EXPECT_FALSE(s.e.okno.BuOblicz);
+
+    zmienZakladke(s.e, Zakladka::Cisn);
+    EXPECT_THAT(s.e.ob.ListBoxAnalizaDanych, IsEmpty());
+    wpiszDoKomorkiZrodel(s.e, 1, 1, "Z");
+    wpiszDoKomorkiZrodel(s.e, 2, 1, "2,5");
+    zrodlaTracaFokus(s.e);
+    zmienZakladke(s.e, Zakladka::KatRur);
+    wpiszDoKomorkiKatalogu(s.e, 1, 1, "100");
+    wpiszDoKomorkiKatalogu(s.e, 2, 1, "114,3");
+    wpiszDoKomorkiKatalogu(s.e, 3, 1, "3,6");
+    zmienZakladke(s.e, Zakladka::Obliczenia);
+    EXPECT_THAT(s.e.ob.ListBoxAnalizaDanych, IsEmpty());
+    EXPECT_TRUE(s.e.okno.BuOblicz);
+    EXPECT_EQ(s.e.ob.liczbaZrodel, 1);
+    EXPECT_EQ(s.e.ob.liczbaRur, 1);
+    EXPECT_THAT(s.kanal.teksty(), IsEmpty());
+
+    // Back again without edits: no new analysis.
+    int analizy = 0;
+    auto przygotowanie = s.e.przygotowanieObliczen;
+    s.e.przygotowanieObliczen = [&](Edytor& e) {
+        if (e.ob.PotrzebnaAnaliza) ++analizy;
+        przygotowanie(e);
+    };
+    zmienZakladke(s.e, Zakladka::TOS);
+    zmienZakladke(s.e, Zakladka::Obliczenia);
+    EXPECT_EQ(analizy, 0);
+    EXPECT_TRUE(s.e.okno.BuOblicz);
+}
+
 TEST(Zakladki, GuideModeOpensTheTopicOfEveryTab) {
     Srodowisko s;
     zmienZakladke(s.e, Zakladka::TOS);
