@@ -81,6 +81,9 @@ TEST(Przejscia, ResultCellsCannotBeEntered) {
         EXPECT_EQ(s.e.siec.kolumna, 1);
     }
     EXPECT_TRUE(przejdzDoKomorkiSieci(s.e, kol::NumerOdc, 1));
+    EXPECT_FALSE(przejdzDoKomorkiSieci(s.e, 0, 1));  // the margin
+    EXPECT_FALSE(przejdzDoKomorkiSieci(s.e, 1, 0));  // the header
+    EXPECT_FALSE(przejdzDoKomorkiSieci(s.e, 1, 2));  // below the last row
 }
 
 TEST(Przejscia, LeavingColumn28RestoresTheCopyOfTheNumber) {
@@ -485,8 +488,10 @@ TEST(Narzedzia, WithdrawAndRestoreTheCurrentRow) {
     odcinek(s.e, 1, "1", "A", "B");
     s.g().ustawLiczbeKolumn(LiczbaKolumnZWynikami);
     s.e.ob.WynikiAktualne = true;
+    ASSERT_TRUE(przejdzDoKomorkiSieci(s.e, kol::NumerOdc, 1));
     wycofajLubPrzywroc(s.e);
     EXPECT_TRUE(wierszSieciWycofany(s.e, 1));
+    EXPECT_EQ(s.e.siec.kolumna, 19);  // the current cell stays inside the cut table
     EXPECT_TRUE(s.e.ob.DaneZmienione);
     EXPECT_EQ(s.g().liczbaKolumn(), LiczbaKolumnDanych);
     wycofajLubPrzywroc(s.e);

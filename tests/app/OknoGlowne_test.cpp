@@ -60,6 +60,23 @@ TEST(Start, DefaultsOfTheWindow) {
     std::filesystem::remove_all(katalog);
 }
 
+TEST(Start, LoadedDataIsShownInTheFields) {
+    Srodowisko s;
+    odcinek(s.e, 1, "1", "A", "B");
+    odcinek(s.e, 2, "2", "B", "C");
+    ASSERT_TRUE(przejdzDoKomorkiSieci(s.e, 3, 2));
+    s.e.ob.parametry.ustawTemperature(5.55555);
+    s.e.ob.parametry.ustawJednostke(0);
+    s.e.ob.DaneZmienione = true;
+    pokazWczytaneDane(s.e);
+    EXPECT_EQ(s.e.pola.EdT, "5.556");
+    EXPECT_DOUBLE_EQ(s.e.ob.parametry.TcGazu, 5.556);
+    EXPECT_EQ(s.e.pola.Lajed1, "Pa");
+    EXPECT_EQ(s.e.siec.wiersz, 1);
+    EXPECT_THAT(kolumna(s.e.ob.Grid, 0), ElementsAre("*", ""));
+    EXPECT_FALSE(s.e.ob.DaneZmienione);
+}
+
 TEST(Zakladki, TosMenusOnlyOnTheNetworkTab) {
     Srodowisko s;
     for (Zakladka z : kWszystkie) {
@@ -125,6 +142,9 @@ TEST(Zakladki, CalculationTabPreparesTheNetworkTypedInTheEditor) {
     EXPECT_EQ(s.e.ob.liczbaOdcinkow, 1);  // the empty row is gone
     EXPECT_FALSE(s.e.ob.PotrzebnaAnaliza);
     EXPECT_FALSE(s.e.okno.BuOblicz);
+    zmienZakladke(s.e, Zakladka::TOS);
+    EXPECT_EQ(s.e.siec.wiersz, 1);  // the current row was the removed one
+    EXPECT_EQ(s.e.ob.Grid.tekst(0, 1), "*");
 
     zmienZakladke(s.e, Zakladka::Cisn);
     EXPECT_THAT(s.e.ob.ListBoxAnalizaDanych, IsEmpty());
