@@ -127,11 +127,17 @@ TEd::TEd(Edytor& e, QWidget* rodzic) : QMainWindow(rodzic), e_(e) {
     });
 
     // The long steps of the preparation and the calculation run behind the
-    // busy panel; a hook set before the window was made is kept.
-    if (!e_.przygotowanieObliczen)
-        e_.przygotowanieObliczen = [this](Edytor& ed) { przygotujObliczenia(ed, panelTrwa()); };
-    if (!e_.analizaWstepna)
-        e_.analizaWstepna = [this](Edytor& ed) { przygotujObliczenia(ed, panelTrwa()); };
+    // busy panel.
+    e_.przygotowanieObliczen = [this](Edytor& ed) { przygotujObliczenia(ed, panelTrwa()); };
+    if (e_.analizaWstepna) {
+        auto krok = e_.analizaWstepna;
+        e_.analizaWstepna = [this, krok](Edytor& ed) {
+            const auto panel = panelTrwa();
+            panel(true, "Trwa wstępna analiza danych. Proszę czekać.");
+            krok(ed);
+            panel(false, "");
+        };
+    }
 
     resize(1180, 720);
     odswiez();
