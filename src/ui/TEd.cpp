@@ -399,6 +399,7 @@ QWidget* TEd::budujObiekt() {
     auto* zr = new QGroupBox("Lokalizacje i ciśnienia źródeł", w);
     zr->setObjectName("GrupaZrodla");
     auto* zu = new QHBoxLayout(zr);
+    zr->installEventFilter(this);
     modelZrodel = new ModelTabeli(RodzajWidoku::Zrodla, e_.ob, this);
     ZrodlaGrid = new WidokTabeli(modelZrodel, zr);
     ZrodlaGrid->setObjectName("ZrodlaGrid");
@@ -635,6 +636,8 @@ QWidget* TEd::budujObliczenia() {
     LaJakiWzor = new QLabel(w);
     LaJakiWzor->setObjectName("LaJakiWzor");
     LaJakiWzor->setStyleSheet("color: red;");
+    // The formula entries are laid out for a fixed-width font.
+    LaJakiWzor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     LaJakiWzor->hide();
     metoda->addWidget(Lawybor1, 0, 0, 1, 2);
     metoda->addWidget(CBstrata, 1, 0);
@@ -832,9 +835,14 @@ void TEd::fokusZmieniony(QWidget* stary, QWidget* nowy) {
 }
 
 bool TEd::eventFilter(QObject* o, QEvent* ev) {
-    // Moving over the tool bar clears the column hint.
-    if (o == ToolBar1 && (ev->type() == QEvent::Enter || ev->type() == QEvent::MouseMove)) {
+    // Moving over the tool bar clears the column hint; over the sources
+    // group (outside its table) the sources hint.
+    const bool mysz = ev->type() == QEvent::Enter || ev->type() == QEvent::MouseMove;
+    if (mysz && o == ToolBar1) {
         myszNadTabelaSieci(e_, -1);
+        pokazStatus();
+    } else if (mysz && o == ZrodlaGrid->parentWidget()) {
+        myszNadTabelaZrodel(e_, -1);
         pokazStatus();
     }
     return QMainWindow::eventFilter(o, ev);

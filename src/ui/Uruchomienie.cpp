@@ -35,6 +35,15 @@ void zapiszZrzuty(TEd& okno, const QString& folder) {
         QApplication::processEvents();
         okno.grab().save(QDir(folder).filePath("7_tabela_wyniki.png"));
     }
+    // The sheet of simplified formulas, as it shows with that method chosen.
+    ustawMetode(okno.edytor(), 2, 4);
+    okno.odswiez();
+    okno.Strony->setCurrentIndex(5);
+    QApplication::processEvents();
+    okno.grab().save(QDir(folder).filePath("8_metoda.png"));
+    okno.Strony->setCurrentIndex(6);
+    QApplication::processEvents();
+    okno.grab().save(QDir(folder).filePath("9_wzory.png"));
 }
 
 int uruchom(QApplication& app) {
