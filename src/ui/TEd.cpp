@@ -821,7 +821,8 @@ void TEd::zmianaZakladki(int indeks) {
 
 void TEd::fokusZmieniony(QWidget* stary, QWidget* nowy) {
     if (synchronizacja_ > 0 || !stary) return;
-    if (stary == CBSklepy && nowy != CBSklepy) {
+    if (stary == CBSklepy && nowy != CBSklepy && !(nowy && CBSklepy->isAncestorOf(nowy)) &&
+        !(nowy && CBSklepy->view()->isAncestorOf(nowy)) && nowy != CBSklepy->view()) {
         wykonaj([&] { CBSklepyTraciFokus(e_, s(CBSklepy->currentText())); });
         return;
     }
@@ -864,6 +865,11 @@ void TEd::resizeEvent(QResizeEvent* ev) {
     ukryjBBElip1(e_);
     if (BBElip1) BBElip1->hide();
     if (PanelTrwa && PanelTrwa->isVisible()) PanelTrwa->setGeometry(Obliczenia->rect());
+    // The route list shows its nodes in ten columns.
+    if (LBMojaTrasa) {
+        const int szer = std::max(40, (LBMojaTrasa->viewport()->width() - 2) / 10);
+        LBMojaTrasa->setGridSize(QSize(szer, LBMojaTrasa->fontMetrics().height() + 6));
+    }
 }
 
 std::function<void(bool, const std::string&)> TEd::panelTrwa() {
