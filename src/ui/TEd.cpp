@@ -865,11 +865,15 @@ void TEd::resizeEvent(QResizeEvent* ev) {
     ukryjBBElip1(e_);
     if (BBElip1) BBElip1->hide();
     if (PanelTrwa && PanelTrwa->isVisible()) PanelTrwa->setGeometry(Obliczenia->rect());
+    ulozTrase();
+}
+
+void TEd::ulozTrase() {
     // The route list shows its nodes in ten columns.
-    if (LBMojaTrasa) {
-        const int szer = std::max(40, (LBMojaTrasa->viewport()->width() - 2) / 10);
-        LBMojaTrasa->setGridSize(QSize(szer, LBMojaTrasa->fontMetrics().height() + 6));
-    }
+    if (!LBMojaTrasa) return;
+    const int szer = std::max(40, (LBMojaTrasa->viewport()->width() - 2) / 10);
+    const QSize siatka(szer, LBMojaTrasa->fontMetrics().height() + 6);
+    if (LBMojaTrasa->gridSize() != siatka) LBMojaTrasa->setGridSize(siatka);
 }
 
 std::function<void(bool, const std::string&)> TEd::panelTrwa() {
@@ -1053,6 +1057,7 @@ void TEd::pokazListy() {
         for (const auto& t : trasa) LBMojaTrasa->addItem(q(t));
     }
     if (EdTempWez->text() != q(e_.EdTempWez)) EdTempWez->setText(q(e_.EdTempWez));
+    ulozTrase();
 
     const auto osie = wartosciGridOsie(e_);
     bool szersza = false;

@@ -138,6 +138,7 @@ private:
     void pokazKolumnyUkryte();
     void pokazCBSklepy();
     void pokazListy();
+    void ulozTrase();
     void pokazMetode();
     void pokazStatus();
     void pokazInformacje(const QString& tekst);

@@ -327,6 +327,28 @@ TEST_F(Okno, WyborHandluWKolumnie12) {
     EXPECT_FALSE(okno->CBSklepy->isVisible());
 }
 
+TEST_F(Okno, TrasaBudowanaZPolaWezla) {
+    ASSERT_TRUE(CzytajPlikDanych(e.ob, kanal, KELMOR_EXAMPLES_DIR "/osiedle.gaz"));
+    e.ob.trasa.clear();
+    okno->odswiez();
+    zakladka(Zakladka::Trasa);
+    for (const char* w : {"ST1", "W01", "W02"}) {
+        QTest::keyClicks(okno->EdTempWez, w);
+        QTest::keyClick(okno->EdTempWez, Qt::Key_Return);
+    }
+    // Not joined to W02 by a segment: refused with its dialog.
+    QTest::keyClicks(okno->EdTempWez, "W12");
+    QTest::keyClick(okno->EdTempWez, Qt::Key_Return);
+    ASSERT_EQ(okno->LBMojaTrasa->count(), 3);
+    EXPECT_EQ(okno->LBMojaTrasa->item(2)->text(), "W02");
+    EXPECT_EQ(kanal.teksty().back(), "Nie ma takiego odcinka: (W02 - W12)");
+    EXPECT_EQ(e.ob.trasa[1].dlugosc, 50);
+    QTest::mouseClick(okno->BuTrasa1, Qt::LeftButton);
+    EXPECT_EQ(okno->LBMojaTrasa->count(), 2);
+    QTest::mouseClick(okno->BuTrasa2, Qt::LeftButton);
+    EXPECT_EQ(okno->LBMojaTrasa->count(), 0);
+}
+
 TEST(PlikPomocy, LezyObokProgramuIMaKazdyTemat) {
     const QString plik = QString(KELMOR_BIN_DIR) + "/KELMOR5help.chm";
     ASSERT_TRUE(QFile::exists(plik));
