@@ -76,7 +76,7 @@ void zakresWspolrzednych(Edytor& ed) {
     ed.okno.BuSchemat = !ob.BrakWspolrzednych;
 }
 
-bool przygotujObliczenia(Edytor& ed) {
+bool przygotujObliczenia(Edytor& ed, const PanelTrwa& panel) {
     Obiekt& ob = ed.ob;
     walidujTabele(ob, ed.kanal);  // also "Brak opisu źródeł"
     const bool analiza = ob.PotrzebnaAnaliza;
@@ -86,12 +86,14 @@ bool przygotujObliczenia(Edytor& ed) {
         ob.WezlyZmienione = false;
     }
     if (analiza) {
+        if (panel) panel(true, "Trwa wstępna analiza danych. Proszę czekać.");
 #ifdef KELMOR_MA_ANALIZE
         ed.okno.BuOblicz = analizaWstepna(ob, ed.kanal);
 #else
         ed.okno.BuOblicz = !ob.bladGrid && !ob.bladZrodel && ob.liczbaZrodel > 0 &&
                            ob.liczbaOdcinkow > 0;
 #endif
+        if (panel) panel(false, "");
         ob.PotrzebnaAnaliza = false;
         ed.wyczyscWyniki();
     }
@@ -106,7 +108,7 @@ RodzajWyniku rodzajWyniku(const Obiekt& ob) {
     return RodzajWyniku::NieZakonczone;
 }
 
-RodzajWyniku wykonajObliczenia(Edytor& ed, bool wsadowy) {
+RodzajWyniku wykonajObliczenia(Edytor& ed, bool wsadowy, const PanelTrwa& panel) {
     Obiekt& ob = ed.ob;
     ob.ListBoxWyni.clear();
     ob.LaRaport1.clear();
@@ -123,7 +125,9 @@ RodzajWyniku wykonajObliczenia(Edytor& ed, bool wsadowy) {
 #ifdef KELMOR_MA_OBLICZENIA
     OpcjeObliczen opcje;
     opcje.trybWsadowy = wsadowy;
+    if (panel) panel(true, "Trwają obliczenia. Proszę czekać.");
     const WynikObliczen wynik = obliczenia(ob, ed.kanal, opcje);
+    if (panel) panel(false, "");
     RodzajWyniku w = RodzajWyniku::Koniec;
     switch (wynik.stan) {
         case WynikObliczen::Stan::Koniec: w = RodzajWyniku::Koniec; break;
@@ -136,6 +140,7 @@ RodzajWyniku wykonajObliczenia(Edytor& ed, bool wsadowy) {
     }
 #else
     (void)wsadowy;
+    (void)panel;
     ob.LaRaport1 = "Obliczenia nie zostały zakończone.";
     ob.LaRaport2 = "Brak modułu obliczeń.";
     const RodzajWyniku w = rodzajWyniku(ob);

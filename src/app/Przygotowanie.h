@@ -4,6 +4,7 @@
 // coordinates, the refresh of the start-node records, the preliminary
 // analysis and the flags that follow. Also the description of the
 // pressure-loss method.
+#include <functional>
 #include <string>
 
 #include "app/Edytor.h"
@@ -18,6 +19,11 @@ namespace kelmor {
 // least 6. Uses the row counts of the last validation.
 void zakresWspolrzednych(Edytor& ed);
 
+// The busy panel "Proszę czekać" of the tab: called with true and the text
+// before a long step and with false and "" after it (the window shows the
+// panel and the wait cursor meanwhile).
+using PanelTrwa = std::function<void(bool widoczny, const std::string& tekst)>;
+
 // Steps of the preparation, in order:
 // validation of Grid, ZrodlaGrid, RurGrid ("Brak opisu źródeł" when there are
 // segments but no sources); with PotrzebnaAnaliza the coordinate extent; with
@@ -26,7 +32,7 @@ void zakresWspolrzednych(Edytor& ed);
 // cleared and the results (lists, labels, result columns, result buttons)
 // are dropped. The analysis list is not emptied first: the window empties it
 // when it leaves the tab. Returns true when the calculation may be started.
-bool przygotujObliczenia(Edytor& ed);
+bool przygotujObliczenia(Edytor& ed, const PanelTrwa& panel = {});
 
 // Outcome of a calculation, as its report labels tell it.
 enum class RodzajWyniku {
@@ -42,7 +48,7 @@ RodzajWyniku rodzajWyniku(const Obiekt& ob);
 // ("Rozkłady na schemacie" only with coordinates). `wsadowy`: no question or
 // warning waits for a user. When the preparation left the calculation
 // unavailable, nothing is calculated and the labels say why.
-RodzajWyniku wykonajObliczenia(Edytor& ed, bool wsadowy);
+RodzajWyniku wykonajObliczenia(Edytor& ed, bool wsadowy, const PanelTrwa& panel = {});
 
 // Text of the entry `indeks` (0..12) of the list of simplified formulas, as
 // the list shows it; empty outside the range.

@@ -62,6 +62,8 @@ struct dzialka {
     int32_t indeksKorzenia = -1;
     // Index of the record in ModelSieci::odcinki.
     int32_t Id = 0;
+    // Place in the start record's list of outgoing segments (0 = first).
+    int32_t Pozycja = 0;
     bool pseudo() const { return Numer >= kNumerNiepodlaczony; }
 };
 

@@ -103,9 +103,7 @@ std::vector<int> Budowniczy::kluczPorzadku(const wezel* w) const {
     std::vector<int> klucz;
     const dzialka* s = w->Zasilajacy;
     while (s && !s->pseudo()) {
-        int poz = 0;
-        for (const dzialka* t = s->WezelPocz->PierwszyOdcinek; t && t != s; t = t->Nastepny) ++poz;
-        klucz.push_back(poz);
+        klucz.push_back(s->Pozycja);
         s = s->WezelPocz->Zasilajacy;
     }
     klucz.push_back(s ? s->indeksKorzenia : 0);
@@ -217,6 +215,19 @@ WynikBudowy Budowniczy::buduj() {
         // 3.1 The start node.
         wezel* S = nullptr;
         if (zapamietany && zapamietany->Nazwa == d.S) S = zapamietany;
+        if (!S) {
+            // When the node has a record with outgoing segments, that record
+            // takes the segment whichever record the search finds first.
+            auto it = indeks_.find(d.S);
+            if (it != indeks_.end() && it->second.size() > 1) {
+                wezel* pierwszy = pierwszyRekord(it->second.front());
+                bool jedenLancuch = true;
+                for (wezel* w : it->second) jedenLancuch &= pierwszyRekord(w) == pierwszy;
+                if (jedenLancuch)
+                    for (wezel* w : it->second)
+                        if (w->PierwszyOdcinek) S = w;
+            }
+        }
         if (!S) S = znajdz(d.S);
         if (!S) {
             wezel& w = nowyWezel(d.S);
@@ -261,11 +272,13 @@ WynikBudowy Budowniczy::buduj() {
         if (!wlasciciel->PierwszyOdcinek) {
             wlasciciel->PierwszyOdcinek = &s;
             wlasciciel->Lisc = 0;
+            s.Pozycja = 0;
         } else {
             poprzedni = wlasciciel->PierwszyOdcinek;
             while (!poprzedni->Ostatni) poprzedni = poprzedni->Nastepny;
             poprzedni->Ostatni = 0;
             poprzedni->Nastepny = &s;
+            s.Pozycja = poprzedni->Pozycja + 1;
         }
 
         // 3.3 .. 3.5 The end node.

@@ -84,10 +84,17 @@ void kolumny1do7(pugi::xml_node o, const Tabela& g, int w) {
     for (int k = 0; k < 7; ++k) dodaj(o, nazwy[k], g.tekst(k + 1, w));
 }
 
+// Line ends of the serialised tree become CR LF. The library writes a CR
+// inside a text as it stands, which a reader would take for a line end: it
+// goes out as a character reference so that the text comes back unchanged.
 std::string przeksztalcNaCrLf(const std::string& s) {
     std::string r;
     r.reserve(s.size() + s.size() / 16);
     for (char c : s) {
+        if (c == '\r') {
+            r += "&#13;";
+            continue;
+        }
         if (c == '\n') r += '\r';
         r += c;
     }

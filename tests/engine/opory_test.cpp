@@ -264,3 +264,18 @@ TEST(Opory, Interpolacja) {
     EXPECT_DOUBLE_EQ(interpolujLiniowo(xs, ys, 3, 0), 0);   // below: first two points
     EXPECT_DOUBLE_EQ(interpolujLiniowo(xs, ys, 3, 1), 10);
 }
+
+TEST(Opory, WejsciaBezSensuFizycznegoNieDajaNieskonczonosci) {
+    RejestratorKomunikatow kanal;
+    StanDlaOporow s = stan();
+    // A next diameter of 0 behind a confuser: out of range, not an infinite loss.
+    EXPECT_EQ(zeta(33, 0, 100, s, &kanal), 0);
+    EXPECT_EQ(kanal.wpisy.size(), 1u);
+    // A sudden expansion into a diameter of 0 contributes nothing.
+    EXPECT_EQ(zeta(6, 0, 0, s, &kanal), 0);
+    // A confuser of zero length is a sudden one: theta = 90 degrees.
+    EXPECT_NEAR(zeta(3, 200, 0, s, &kanal), 0.75 * 90 / 360, 1e-12);
+    // A negative diffuser angle gives no loss rather than a NaN.
+    EXPECT_EQ(zeta(5, 200, -10, s, &kanal), 0);
+    EXPECT_EQ(kanal.wpisy.size(), 1u);
+}

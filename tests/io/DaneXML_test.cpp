@@ -359,3 +359,17 @@ TEST(DaneXML, ExampleFileReadsAndWritesBackUnchanged) {
     EXPECT_GE(ob.Grid.liczbaWierszy(), 10);
     EXPECT_EQ(bajtyDanych(ob), bajty(p));
 }
+
+TEST(DaneXML, LineBreaksInsideTextsComeBackUnchanged) {
+    Obiekt a;
+    a.parametry.Tytul = "linia 1\r\nlinia 2\rkoniec\n";
+    a.Grid.ustawTekst(kol::NazwaOdcinka, 1, "  dwie spacje ");
+    const std::string b1 = bajtyDanych(a);
+    Obiekt b;
+    RejestratorKomunikatow k;
+    bool f = false;
+    ASSERT_TRUE(CzytajDaneXMLZBajtow(b, b1, k, f));
+    EXPECT_EQ(b.parametry.Tytul, a.parametry.Tytul);
+    EXPECT_EQ(b.Grid.tekst(kol::NazwaOdcinka, 1), "  dwie spacje ");
+    EXPECT_EQ(bajtyDanych(b), b1);
+}
