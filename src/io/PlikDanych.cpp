@@ -633,7 +633,7 @@ std::string poleNazwy(std::string s) {
         if (static_cast<unsigned char>(c) < ' ') c = ' ';
     return doPrawej(nazwaWezla(s), DlugoscNazwy);
 }
-std::string poleF(double v, int w, int d) { return doPrawej(formatStaly(v, 17, d), w); }
+std::string poleF(double v, int w, int d) { return doPrawej(formatStaly(v, 15, d), w); }
 std::string poleI(long long v, int w = 0) { return doPrawej(std::to_string(v), w); }
 // Precise coordinate: the shortest general text (at most 15 digits) that
 // fits the 16 characters the reader takes.
@@ -767,7 +767,7 @@ bool tekstPlikuDanych(Obiekt& ob, KanalKomunikatow& k, std::string& bajty) {
         const long long nOporow = liczbaOporow(opory);
         // The sign of the length carries the withdrawn flag, whatever the value.
         const std::string dlugosc = doPrawej(
-            (wierszWycofany(g, w) ? "-" : "") + formatStaly(std::fabs(dl), 17, 2), 8);
+            (wierszWycofany(g, w) ? "-" : "") + formatStaly(std::fabs(dl), 15, 2), 8);
 
         linia(poleI(numer, 5) + " " + tekstT(g.tekst(kol::NazwaOdcinka, w)));
         linia(poleNazwy(g.tekst(kol::WezelPocz, w)) + " " + poleNazwy(g.tekst(kol::WezelKonc, w)) +
