@@ -687,6 +687,13 @@ void zapiszListe(std::string& o, const char* naglowek, const ListaPrzylaczy* lis
     if (lista) zapiszPoziom(o, lista->pozycje, 1);
 }
 
+// A gate valve opening 0 is read as fully open; a tiny opening that would
+// print as 0.0000 is written as the smallest one the field shows instead.
+double parametrDoZapisu(int klucz, double p) {
+    if (kRodzajeOporow[klucz] == 15 && p != 0 && std::fabs(p) < 0.00005) return std::copysign(0.0001, p);
+    return p;
+}
+
 // Number of fittings as the file counts them: pieces of all 21 entries.
 long long liczbaOporow(const ListaOporow* l) {
     long long n = 0;
@@ -804,7 +811,8 @@ bool tekstPlikuDanych(Obiekt& ob, KanalKomunikatow& k, std::string& bajty) {
                 if (i == kWpisKompresora)
                     linia(poleF(e.Par1, 10, 4) + " 0 " + poleI(e.Ile));
                 else
-                    linia(poleF(e.Par1, 10, 4) + " " + poleF(e.Par2, 10, 4) + poleI(e.Ile, 10));
+                    linia(poleF(parametrDoZapisu(i, e.Par1), 10, 4) + " " + poleF(e.Par2, 10, 4) +
+                          poleI(e.Ile, 10));
             }
         }
     }
