@@ -71,16 +71,7 @@ std::optional<std::string> dialog(Edytor& e, const DialogPliku& d, QWidget* rodz
 #if KELMOR_MA_PLIKI_DANYCH
 namespace {
 WyborPliku wyborPliku(Edytor& e, QWidget* rodzic) {
-    return [&e, rodzic](const OpisDialoguPliku& o) {
-        DialogPliku d;
-        d.tytul = o.tytul;
-        d.filtr = o.indeksFiltra;
-        d.nazwaPliku = o.nazwaPliku;
-        d.katalog = o.katalog;
-        d.rozszerzenie = o.rozszerzenie;
-        d.zapis = o.zapis;
-        return dialog(e, d, rodzic);
-    };
+    return [&e, rodzic](const DialogPliku& d) { return dialog(e, d, rodzic); };
 }
 }  // namespace
 #endif
