@@ -10,6 +10,7 @@
 #include "app/OknoGlowne.h"
 #include "ui/KanalGui.h"
 #include "ui/OProgramie.h"
+#include "ui/Pomoc.h"
 #include "ui/Polecenia.h"
 #include "ui/TEd.h"
 
@@ -44,6 +45,10 @@ void zapiszZrzuty(TEd& okno, const QString& folder) {
     okno.Strony->setCurrentIndex(6);
     QApplication::processEvents();
     okno.grab().save(QDir(folder).filePath("9_wzory.png"));
+    okno.pomoc()->pokazTemat(40);
+    QApplication::processEvents();
+    okno.pomoc()->grab().save(QDir(folder).filePath("10_pomoc.png"));
+    okno.pomoc()->close();
 }
 
 int uruchom(QApplication& app) {
