@@ -42,8 +42,8 @@ public:
     std::string SciezkaDanych, SciezkaKatalogu;
     std::string SciezkaDanychWejsciowych, SciezkaWynikowXML, SciezkaLogu, SciezkaEksportuGDO;
     std::string SciezkaImportuPROFIL, SciezkaEksportuPROFIL;
-    // Start directories of the open and save dialogs ("" = the program's own).
-    std::string katalogOtwarcia, katalogZapisu;
+    // Start directory of the open and save dialogs ("" = the program's own).
+    std::string KatalogDialogow;
     // Read from an XML data file: end the program after a successful batch run.
     bool czyKonczycPrace = false;
 

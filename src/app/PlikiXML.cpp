@@ -25,36 +25,54 @@ std::string opisMetodyObliczen(const Wzory& w) {
     return std::string("Wzór ") + kNazwyWzorow[w.wzor];
 }
 
-DialogPliku dialogZapisuDanychXML(Edytor& ed) {
+namespace {
+
+constexpr const char* kFiltrXML = "Dane do obliczeń (*.xml)";
+
+OpisDialoguPliku opis(bool zapis, const char* tytul, const std::string& nazwa,
+                      const std::string& katalog) {
+    OpisDialoguPliku d;
+    d.zapis = zapis;
+    d.tytul = tytul;
+    d.filtr = kFiltrXML;
+    d.indeksFiltra = 3;
+    d.nazwaPliku = nazwa;
+    d.katalog = katalog;
+    return d;
+}
+
+bool wykonaj(Edytor& ed, const OpisDialoguPliku& d, const WyborPliku& wybierz,
+             bool (*dalej)(Edytor&, const std::string&)) {
+    const auto sciezka = wybierz(d);
+    if (!sciezka) return false;
+    return dalej(ed, *sciezka);
+}
+
+}  // namespace
+
+OpisDialoguPliku przygotujZapisDanychXML(Edytor& ed) {
     std::string& s = ed.SciezkaDanych;
     if (s.size() >= 3) s.replace(s.size() - 3, 3, "XML");
     else s = "XML";
-    DialogPliku d;
-    d.tytul = "Zapis danych w formacie XML";
-    d.filtr = 3;
-    d.nazwaPliku = s;
-    d.katalog = ed.katalogProgramu;
-    d.zapis = true;
-    return d;
+    return opis(true, "Zapis danych w formacie XML", s, ed.katalogProgramu);
 }
 
-bool zapisDanychXML(Edytor& ed, const std::optional<std::string>& wybor) {
-    if (!wybor) return false;
-    if (!ZapiszDaneXML(ed.ob, *wybor, ed.kanal)) return false;
-    ed.SciezkaDanych = *wybor;
-    ed.ustawTytulPliku(*wybor);
+bool zapiszDaneXMLDoPliku(Edytor& ed, const std::string& sciezka) {
+    if (!ZapiszDaneXML(ed.ob, sciezka, ed.kanal)) return false;
+    ed.SciezkaDanych = sciezka;
+    ed.ustawTytulPliku(sciezka);
     ed.ob.DaneZmienione = false;
-    ed.pokazInformacje("Dane zostały poprawnie zapisane w pliku " + *wybor);
+    ed.pokazInformacje("Dane zostały poprawnie zapisane w pliku " + sciezka);
     return true;
 }
 
-DialogPliku dialogOdczytuDanychXML(const Edytor& ed) {
-    DialogPliku d;
-    d.tytul = "Odczyt danych z pliku *.XML";
-    d.filtr = 3;
-    d.nazwaPliku = ed.SciezkaDanychWejsciowych;
-    d.katalog = ed.katalogOtwarcia;
-    return d;
+bool polecenieZapisDanychXML(Edytor& ed, const WyborPliku& wybierz) {
+    return wykonaj(ed, przygotujZapisDanychXML(ed), wybierz, zapiszDaneXMLDoPliku);
+}
+
+OpisDialoguPliku przygotujOdczytDanychXML(const Edytor& ed) {
+    return opis(false, "Odczyt danych z pliku *.XML", ed.SciezkaDanychWejsciowych,
+                ed.KatalogDialogow.empty() ? ed.katalogProgramu : ed.KatalogDialogow);
 }
 
 void stanPoOdczycieXML(Edytor& ed) {
@@ -69,32 +87,32 @@ void stanPoOdczycieXML(Edytor& ed) {
     ed.wyczyscWyniki();
 }
 
-bool odczytDanychXML(Edytor& ed, const std::optional<std::string>& wybor) {
-    if (!wybor) return false;
-    ed.SciezkaDanychWejsciowych = *wybor;
-    ed.SciezkaDanych = *wybor;
-    ed.katalogOtwarcia = katalogSciezki(*wybor);
-    const bool ok = CzytajDaneXML(ed.ob, *wybor, ed.kanal, ed.czyKonczycPrace);
+bool odczytajDaneXML(Edytor& ed, const std::string& sciezka) {
+    ed.SciezkaDanychWejsciowych = sciezka;
+    ed.SciezkaDanych = sciezka;
+    ed.KatalogDialogow = katalogSciezki(sciezka);
+    const bool ok = CzytajDaneXML(ed.ob, sciezka, ed.kanal, ed.czyKonczycPrace);
     if (ok) stanPoOdczycieXML(ed);
-    else ed.kanal.informacja("Plik " + *wybor + " zawiera niepoprawne dane.");
+    else ed.kanal.informacja("Plik " + sciezka + " zawiera niepoprawne dane.");
     ed.ob.OpisMetody = opisMetodyObliczen(ed.ob.parametry.wzory);
     return ok;
 }
 
-DialogPliku dialogZapisuWynikowXML(const Edytor& ed) {
-    DialogPliku d;
-    d.tytul = "Zapis wyników w formacie XML";
-    d.filtr = 3;
-    d.nazwaPliku = ed.SciezkaWynikowXML;
-    d.katalog = ed.katalogProgramu;
-    d.zapis = true;
-    return d;
+bool polecenieOdczytDanychXML(Edytor& ed, const WyborPliku& wybierz) {
+    return wykonaj(ed, przygotujOdczytDanychXML(ed), wybierz, odczytajDaneXML);
 }
 
-bool zapisWynikowXML(Edytor& ed, const std::optional<std::string>& wybor) {
-    if (!wybor) return false;
-    ed.SciezkaWynikowXML = *wybor;
+OpisDialoguPliku przygotujZapisWynikowXML(const Edytor& ed) {
+    return opis(true, "Zapis wyników w formacie XML", ed.SciezkaWynikowXML, ed.katalogProgramu);
+}
+
+bool zapiszWynikiXMLDoPliku(Edytor& ed, const std::string& sciezka) {
+    ed.SciezkaWynikowXML = sciezka;
     return ZapiszWynikiXML(ed.ob, ed.SciezkaWynikowXML, ed.kanal);
+}
+
+bool polecenieZapisWynikowXML(Edytor& ed, const WyborPliku& wybierz) {
+    return wykonaj(ed, przygotujZapisWynikowXML(ed), wybierz, zapiszWynikiXMLDoPliku);
 }
 
 bool odczytDanychXMLWsadowy(Edytor& ed) {

@@ -8,10 +8,10 @@
 #include <sstream>
 
 #include "io/PlikiTekstowe.h"
-#include "io/TrasaZTekstu.h"
 #include "model/Kolumny.h"
 #include "model/Liczby.h"
 #include "model/Rekordy.h"
+#include "model/Trasa.h"
 #include "model/Walidacja.h"
 
 namespace kelmor {
