@@ -2,8 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 namespace kelmor {
@@ -15,19 +13,74 @@ std::string nieskonczonosc(double v) {
     return v < 0 ? "-INF" : "INF";
 }
 
-// Significant digits (without trailing zeros) and decimal exponent of |v|
-// rounded to p significant digits. v must be finite and non-zero.
-void cyfry(double v, int p, std::string& mantysa, int& wykladnik) {
+// A finite value as decimal digits: |v| = 0.d1d2d3... x 10^(wyk+1), i.e. the
+// first digit stands at 10^wyk. `cyfry` is empty for zero.
+struct Dziesietna {
+    std::string cyfry;
+    int wyk = 0;
+    bool ujemna = false;
+};
+
+// The shortest decimal text that reads back as v (locale-independent).
+Dziesietna rozloz(double v) {
+    Dziesietna d;
+    d.ujemna = std::signbit(v);
+    if (v == 0) return d;
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", p - 1, std::fabs(v));
-    // buf = "d.ddddde[+-]xx"
-    std::string s(buf);
+    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific);
+    const std::string s(buf, r.ptr);
     const auto e = s.find('e');
-    wykladnik = std::atoi(s.c_str() + e + 1);
-    mantysa.clear();
     for (std::size_t i = 0; i < e; ++i)
-        if (s[i] != '.') mantysa += s[i];
-    while (mantysa.size() > 1 && mantysa.back() == '0') mantysa.pop_back();
+        if (s[i] != '.') d.cyfry += s[i];
+    int wyk = 0;
+    std::from_chars(s.data() + e + (s[e + 1] == '+' ? 2 : 1), s.data() + s.size(), wyk);
+    d.wyk = wyk;
+    while (!d.cyfry.empty() && d.cyfry.back() == '0') d.cyfry.pop_back();
+    return d;
+}
+
+// Keeps n digits, rounding half away from zero.
+void obetnij(Dziesietna& d, int n) {
+    if (n < 0) n = 0;
+    if (static_cast<int>(d.cyfry.size()) <= n) return;
+    const bool wGore = d.cyfry[n] >= '5';
+    d.cyfry.resize(n);
+    if (wGore) {
+        int i = n - 1;
+        while (i >= 0 && d.cyfry[i] == '9') d.cyfry[i--] = '0';
+        if (i >= 0) {
+            ++d.cyfry[i];
+        } else {
+            d.cyfry.insert(d.cyfry.begin(), '1');
+            d.cyfry.pop_back();
+            if (d.cyfry.empty()) d.cyfry = "1";
+            ++d.wyk;
+        }
+    }
+    while (!d.cyfry.empty() && d.cyfry.back() == '0') d.cyfry.pop_back();
+}
+
+// Rounds to p significant digits.
+void doCyfrZnaczacych(Dziesietna& d, int p) { obetnij(d, p); }
+
+// Rounds to the 10^-miejsca place.
+void doMiejsca(Dziesietna& d, int miejsca) {
+    if (d.cyfry.empty()) return;
+    const int zostaje = d.wyk + 1 + miejsca;
+    if (zostaje < 0) {
+        d.cyfry.clear();
+        return;
+    }
+    if (zostaje == 0) {
+        if (d.cyfry[0] >= '5') {
+            d.cyfry = "1";
+            d.wyk = -miejsca;
+        } else {
+            d.cyfry.clear();
+        }
+        return;
+    }
+    obetnij(d, zostaje);
 }
 
 std::string wykladnikTekst(int e, bool zeZnakiem, int minCyfr) {
@@ -37,79 +90,76 @@ std::string wykladnikTekst(int e, bool zeZnakiem, int minCyfr) {
     return zeZnakiem ? "+" + cyf : cyf;
 }
 
-std::string postacWykladnicza(bool ujemna, const std::string& m, int e, bool zeZnakiem,
-                              int minCyfr) {
-    std::string r = ujemna ? "-" : "";
+// "d.dddE[+]x" with at least `minMantysa` digits.
+std::string postacWykladnicza(const Dziesietna& d, bool zeZnakiem, int minCyfr,
+                              std::size_t minMantysa = 1) {
+    std::string m = d.cyfry.empty() ? "0" : d.cyfry;
+    if (m.size() < minMantysa) m.append(minMantysa - m.size(), '0');
+    std::string r = d.ujemna && !d.cyfry.empty() ? "-" : "";
     r += m[0];
     if (m.size() > 1) r += "." + m.substr(1);
-    r += "E" + wykladnikTekst(e, zeZnakiem, minCyfr);
+    r += "E" + wykladnikTekst(d.cyfry.empty() ? 0 : d.wyk, zeZnakiem, minCyfr);
     return r;
 }
+
+// Positional text with exactly `miejsca` decimals (-1: as many as needed).
+std::string pozycyjnie(const Dziesietna& d, int miejsca) {
+    std::string calk, ulam;
+    if (d.cyfry.empty()) {
+        calk = "0";
+    } else if (d.wyk < 0) {
+        calk = "0";
+        ulam = std::string(-d.wyk - 1, '0') + d.cyfry;
+    } else {
+        const std::size_t n = d.wyk + 1;
+        if (d.cyfry.size() <= n) {
+            calk = d.cyfry + std::string(n - d.cyfry.size(), '0');
+        } else {
+            calk = d.cyfry.substr(0, n);
+            ulam = d.cyfry.substr(n);
+        }
+    }
+    if (miejsca >= 0) {
+        if (static_cast<int>(ulam.size()) < miejsca) ulam.append(miejsca - ulam.size(), '0');
+        ulam.resize(miejsca);
+    }
+    std::string r = d.ujemna && !d.cyfry.empty() ? "-" : "";
+    r += calk;
+    if (!ulam.empty()) r += "." + ulam;
+    return r;
+}
+
+int ogranicz(int p) { return p < 1 ? 1 : p > 17 ? 17 : p; }
 
 }  // namespace
 
 std::string formatOgolny(double v, int p) {
     if (!std::isfinite(v)) return nieskonczonosc(v);
-    if (p < 1) p = 1;
-    if (p > 17) p = 17;
-    if (v == 0) return "0";
-    std::string m;
-    int e;
-    cyfry(v, p, m, e);
-    const bool ujemna = v < 0;
-    if (e < -5 || e >= p) return postacWykladnicza(ujemna, m, e, false, 1);
-    std::string r = ujemna ? "-" : "";
-    if (e < 0) {
-        r += "0." + std::string(-e - 1, '0') + m;
-    } else {
-        const int calk = e + 1;
-        if (static_cast<int>(m.size()) <= calk) {
-            r += m + std::string(calk - m.size(), '0');
-        } else {
-            r += m.substr(0, calk) + "." + m.substr(calk);
-        }
-    }
-    return r;
+    p = ogranicz(p);
+    Dziesietna d = rozloz(v);
+    doCyfrZnaczacych(d, p);
+    if (d.cyfry.empty()) return "0";
+    if (d.wyk < -5 || d.wyk >= p) return postacWykladnicza(d, false, 1);
+    return pozycyjnie(d, -1);
 }
 
 std::string formatStaly(double v, int p, int d) {
     if (!std::isfinite(v)) return nieskonczonosc(v);
-    if (p < 1) p = 1;
-    if (p > 17) p = 17;
-    if (d < 0) d = 0;
-    if (d > 18) d = 18;
-    if (v != 0) {
-        std::string m;
-        int e;
-        cyfry(v, p, m, e);
-        if (e >= p) return postacWykladnicza(v < 0, m, e, true, 1);
-        // Round to p significant digits first, then show d decimals.
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "%.*e", p - 1, v);
-        const double zaokr = std::strtod(buf, nullptr);
-        std::snprintf(buf, sizeof buf, "%.*f", d, zaokr);
-        std::string r(buf);
-        // A value that rounds to zero shows without a minus sign.
-        if (r[0] == '-' && r.find_first_not_of("-0.") == std::string::npos) r.erase(0, 1);
-        return r;
-    }
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.*f", d, 0.0);
-    return buf;
+    p = ogranicz(p);
+    d = d < 0 ? 0 : d > 18 ? 18 : d;
+    Dziesietna dz = rozloz(v);
+    doCyfrZnaczacych(dz, p);
+    if (!dz.cyfry.empty() && dz.wyk >= p) return postacWykladnicza(dz, true, 1);
+    doMiejsca(dz, d);
+    return pozycyjnie(dz, d);
 }
 
 std::string formatWykladniczy(double v, int p, int cyfryWykladnika) {
     if (!std::isfinite(v)) return nieskonczonosc(v);
-    if (p < 1) p = 1;
-    if (p > 17) p = 17;
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", p - 1, std::fabs(v));
-    std::string s(buf);
-    const auto e = s.find('e');
-    const int wyk = v == 0 ? 0 : std::atoi(s.c_str() + e + 1);
-    std::string r = (v < 0) ? "-" : "";
-    r += s.substr(0, e) + "E" + wykladnikTekst(wyk, true, cyfryWykladnika);
-    return r;
+    p = ogranicz(p);
+    Dziesietna d = rozloz(v);
+    doCyfrZnaczacych(d, p);
+    return postacWykladnicza(d, true, cyfryWykladnika, p);
 }
 
 std::string formatCalkowity(long long v) { return std::to_string(v); }

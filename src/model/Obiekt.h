@@ -39,6 +39,21 @@ struct ModelSieciBaza {
     virtual ~ModelSieciBaza() = default;
 };
 
+// Node buffer of the row reversal: attributes of end nodes that a reversal
+// would otherwise lose (100 entries).
+struct WpisBuforaWezlow {
+    std::string nazwa;
+    int X = 0;
+    int Y = 0;
+    double pobor = 0;
+    double rzedna = 0;
+};
+struct BuforWezlow {
+    static constexpr int kRozmiar = 100;
+    std::vector<WpisBuforaWezlow> wpisy;  // at most kRozmiar
+    int indeks = 0;                       // slot of the next stored entry
+};
+
 // Extent of the coordinates, for the schematic.
 struct ZakresXY {
     int minX = 100000000, maxX = -100000000;
@@ -88,6 +103,7 @@ public:
     ZakresXY zakres;
 
     std::unique_ptr<ModelSieciBaza> model;
+    BuforWezlow buforWezlow;
 
     // PotrzebnaAnaliza := true, WynikiAktualne := false, Grid back to 20 columns.
     void ustawPotrzebnaAnaliza();
