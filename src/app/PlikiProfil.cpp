@@ -109,4 +109,28 @@ bool polecenieEksportGDO(Edytor& ed, const WyborPliku& wybierz) {
     return eksportujGDO(ed, wybor ? *wybor : ed.SciezkaEksportuGDO);
 }
 
+DialogPliku dialogImportuPROFIL(const Edytor& ed, bool noweDane) {
+    return doDialogu(przygotujImportPROFIL(ed, noweDane));
+}
+
+bool importPROFIL(Edytor& ed, bool noweDane, const std::optional<std::string>& wybor) {
+    return wybor && importujPROFIL(ed, noweDane, *wybor);
+}
+
+DialogPliku dialogEksportuPROFIL(const Edytor& ed) { return doDialogu(przygotujEksportPROFIL(ed)); }
+
+bool eksportPROFIL(Edytor& ed, const std::optional<std::string>& wybor) {
+    return wybor && eksportujPROFIL(ed, *wybor);
+}
+
+std::optional<DialogPliku> dialogEksportuGDO(Edytor& ed) {
+    const auto d = przygotujEksportGDO(ed);
+    if (!d) return std::nullopt;
+    return doDialogu(*d);
+}
+
+bool eksportGDO(Edytor& ed, const std::optional<std::string>& wybor) {
+    return eksportujGDO(ed, wybor ? *wybor : ed.SciezkaEksportuGDO);
+}
+
 }  // namespace kelmor

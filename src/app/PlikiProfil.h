@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "app/DialogPliku.h"
 #include "app/Edytor.h"
 #include "app/PlikiDanych.h"
 
@@ -40,5 +41,15 @@ bool eksportujGDO(Edytor& ed, const std::string& sciezka);
 // A cancelled dialog still writes to the proposed path; the chosen path is
 // not kept.
 bool polecenieEksportGDO(Edytor& ed, const WyborPliku& wybierz);
+
+// The same commands in two steps for the window: the dialog to show, then
+// the command with the choice (nothing = cancel).
+DialogPliku dialogImportuPROFIL(const Edytor& ed, bool noweDane);
+bool importPROFIL(Edytor& ed, bool noweDane, const std::optional<std::string>& wybor);
+DialogPliku dialogEksportuPROFIL(const Edytor& ed);
+bool eksportPROFIL(Edytor& ed, const std::optional<std::string>& wybor);
+std::optional<DialogPliku> dialogEksportuGDO(Edytor& ed);
+// A cancel (nothing) writes to the proposed SciezkaEksportuGDO.
+bool eksportGDO(Edytor& ed, const std::optional<std::string>& wybor);
 
 }  // namespace kelmor

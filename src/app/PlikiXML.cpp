@@ -1,29 +1,9 @@
 #include "app/PlikiXML.h"
 
-#include <array>
-
+#include "app/Przygotowanie.h"
 #include "io/DaneXML.h"
 
 namespace kelmor {
-
-namespace {
-
-// Names of the simplified formulas of the "Wzory uproszczone" list.
-constexpr std::array<const char*, 13> kNazwyWzorow = {
-    "Biel-Lummerta",  "Biel-Lummerta",         "Biel-Lummerta-niskie ciśn.",
-    "Biel-Lummerta-niskie ciśn.", "Panhandla", "Panhandla",
-    "Renouarda-niskie ciśnienie", "Renouarda-niskie ciśnienie", "Renouarda",
-    "Waldena 1",      "Waldena 2",             "Weymoutha",
-    "Krajowej Dyspozycji Gazu"};
-
-}  // namespace
-
-std::string opisMetodyObliczen(const Wzory& w) {
-    if (w.metoda == 0) return "Metoda dokładna";
-    if (w.metoda == 1) return "Metoda uniwersalna";
-    if (w.wzor < 0 || w.wzor >= static_cast<int>(kNazwyWzorow.size())) return "Nie wybrano wzoru";
-    return std::string("Wzór ") + kNazwyWzorow[w.wzor];
-}
 
 namespace {
 
@@ -39,6 +19,12 @@ OpisDialoguPliku opis(bool zapis, const char* tytul, const std::string& nazwa,
     d.nazwaPliku = nazwa;
     d.katalog = katalog;
     return d;
+}
+
+void poNieudanymOdczycie(Edytor& ed) {
+    ed.ob.oznaczZmianeDanych();
+    ed.ob.WezlyZmienione = true;
+    ed.wyczyscWyniki();
 }
 
 bool wykonaj(Edytor& ed, const OpisDialoguPliku& d, const WyborPliku& wybierz,
@@ -91,10 +77,16 @@ bool odczytajDaneXML(Edytor& ed, const std::string& sciezka) {
     ed.SciezkaDanychWejsciowych = sciezka;
     ed.SciezkaDanych = sciezka;
     ed.KatalogDialogow = katalogSciezki(sciezka);
-    const bool ok = CzytajDaneXML(ed.ob, sciezka, ed.kanal, ed.czyKonczycPrace);
-    if (ok) stanPoOdczycieXML(ed);
-    else ed.kanal.informacja("Plik " + sciezka + " zawiera niepoprawne dane.");
-    ed.ob.OpisMetody = opisMetodyObliczen(ed.ob.parametry.wzory);
+    bool zmieniono = false;
+    const bool ok = CzytajDaneXML(ed.ob, sciezka, ed.kanal, ed.czyKonczycPrace, &zmieniono);
+    if (ok) {
+        stanPoOdczycieXML(ed);
+    } else {
+        // What was taken before the fault stays: the data match no file now.
+        if (zmieniono) poNieudanymOdczycie(ed);
+        ed.kanal.informacja("Plik " + sciezka + " zawiera niepoprawne dane.");
+    }
+    ustawOpisMetody(ed);
     return ok;
 }
 
@@ -116,14 +108,38 @@ bool polecenieZapisWynikowXML(Edytor& ed, const WyborPliku& wybierz) {
 }
 
 bool odczytDanychXMLWsadowy(Edytor& ed) {
-    const bool ok =
-        CzytajDaneXML(ed.ob, ed.SciezkaDanychWejsciowych, ed.kanal, ed.czyKonczycPrace);
+    bool zmieniono = false;
+    const bool ok = CzytajDaneXML(ed.ob, ed.SciezkaDanychWejsciowych, ed.kanal,
+                                  ed.czyKonczycPrace, &zmieniono);
     if (ok) stanPoOdczycieXML(ed);
+    else if (zmieniono) poNieudanymOdczycie(ed);
     return ok;
 }
 
 bool zapisWynikowXMLWsadowy(Edytor& ed) {
     return ZapiszWynikiXML(ed.ob, ed.SciezkaWynikowXML, ed.kanal);
+}
+
+DialogPliku dialogZapisuDanychXML(Edytor& ed) { return doDialogu(przygotujZapisDanychXML(ed)); }
+
+bool zapisDanychXML(Edytor& ed, const std::optional<std::string>& wybor) {
+    return wybor && zapiszDaneXMLDoPliku(ed, *wybor);
+}
+
+DialogPliku dialogOdczytuDanychXML(const Edytor& ed) {
+    return doDialogu(przygotujOdczytDanychXML(ed));
+}
+
+bool odczytDanychXML(Edytor& ed, const std::optional<std::string>& wybor) {
+    return wybor && odczytajDaneXML(ed, *wybor);
+}
+
+DialogPliku dialogZapisuWynikowXML(const Edytor& ed) {
+    return doDialogu(przygotujZapisWynikowXML(ed));
+}
+
+bool zapisWynikowXML(Edytor& ed, const std::optional<std::string>& wybor) {
+    return wybor && zapiszWynikiXMLDoPliku(ed, *wybor);
 }
 
 }  // namespace kelmor

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "app/DialogPliku.h"
 #include "app/Edytor.h"
 #include "app/PlikiDanych.h"
 
@@ -28,7 +29,7 @@ bool polecenieZapisDanychXML(Edytor& ed, const WyborPliku& wybierz);
 OpisDialoguPliku przygotujOdczytDanychXML(const Edytor& ed);
 // SciezkaDanychWejsciowych and SciezkaDanych := path, reads it, on failure
 // "Plik " + path + " zawiera niepoprawne dane."; in either case sets the
-// method description.
+// method description (ustawOpisMetody).
 bool odczytajDaneXML(Edytor& ed, const std::string& sciezka);
 // Cancel does nothing (no read with the path held before).
 bool polecenieOdczytDanychXML(Edytor& ed, const WyborPliku& wybierz);
@@ -53,8 +54,13 @@ bool zapisWynikowXMLWsadowy(Edytor& ed);
 // SciezkaDanychWejsciowych, flags, "Obiekt" tab, menus, lists, buttons).
 void stanPoOdczycieXML(Edytor& ed);
 
-// Method description: "Metoda dokładna", "Metoda uniwersalna",
-// "Nie wybrano wzoru" or "Wzór " + the chosen simplified formula.
-std::string opisMetodyObliczen(const Wzory& w);
+// The same commands in two steps for the window: the dialog to show, then
+// the command with the choice (nothing = cancel, which does nothing).
+DialogPliku dialogZapisuDanychXML(Edytor& ed);
+bool zapisDanychXML(Edytor& ed, const std::optional<std::string>& wybor);
+DialogPliku dialogOdczytuDanychXML(const Edytor& ed);
+bool odczytDanychXML(Edytor& ed, const std::optional<std::string>& wybor);
+DialogPliku dialogZapisuWynikowXML(const Edytor& ed);
+bool zapisWynikowXML(Edytor& ed, const std::optional<std::string>& wybor);
 
 }  // namespace kelmor

@@ -136,3 +136,20 @@ TEST(PlikiProfil, GdoExportCommand) {
     EXPECT_TRUE(fs::exists(f.plik("inny.txt")));
     EXPECT_EQ(przygotujEksportGDO(ed)->nazwaPliku, f.plik("gdo.TXT"));
 }
+
+TEST(PlikiProfil, TwoStepFormForTheWindow) {
+    Folder f;
+    RejestratorKomunikatow k;
+    Edytor ed(k);
+    EXPECT_EQ(dialogImportuPROFIL(ed, false).filtr, 4);
+    EXPECT_FALSE(importPROFIL(ed, true, std::nullopt));
+    ASSERT_TRUE(importPROFIL(ed, true, kPrzyklad));
+    EXPECT_EQ(ed.ob.Grid.liczbaWierszy(), 10);
+    EXPECT_TRUE(dialogEksportuPROFIL(ed).zapis);
+    ASSERT_TRUE(eksportPROFIL(ed, f.plik("p.txt")));
+    ed.SciezkaEksportuGDO = f.plik("g.txt");
+    ASSERT_TRUE(dialogEksportuGDO(ed).has_value());
+    EXPECT_EQ(dialogEksportuGDO(ed)->filtr, 4);
+    ASSERT_TRUE(eksportGDO(ed, std::nullopt));
+    EXPECT_TRUE(fs::exists(f.plik("g.txt")));
+}

@@ -179,9 +179,38 @@ TEST(PlikiXML, ResultsButtonAndBatchSteps) {
     EXPECT_TRUE(k.wpisy.empty());  // the batch log tells it, not a dialog
 }
 
-TEST(PlikiXML, MethodDescription) {
-    EXPECT_EQ(opisMetodyObliczen({0, -1}), "Metoda dokładna");
-    EXPECT_EQ(opisMetodyObliczen({1, 3}), "Metoda uniwersalna");
-    EXPECT_EQ(opisMetodyObliczen({2, -1}), "Nie wybrano wzoru");
-    EXPECT_EQ(opisMetodyObliczen({2, 11}), "Wzór Weymoutha");
+TEST(PlikiXML, TwoStepFormForTheWindow) {
+    Folder f;
+    RejestratorKomunikatow k;
+    Edytor ed(k);
+    zbudujOsiedle(ed.ob);
+    ed.SciezkaDanych = "x.gaz";
+    const DialogPliku d = dialogZapisuDanychXML(ed);
+    EXPECT_EQ(d.filtr, 3);
+    EXPECT_EQ(d.nazwaPliku, "x.XML");
+    EXPECT_TRUE(d.zapis);
+    EXPECT_FALSE(zapisDanychXML(ed, std::nullopt));
+    const std::string p = f.plik("a.xml");
+    ASSERT_TRUE(zapisDanychXML(ed, p));
+    EXPECT_EQ(dialogOdczytuDanychXML(ed).tytul, "Odczyt danych z pliku *.XML");
+    EXPECT_FALSE(odczytDanychXML(ed, std::nullopt));
+    ASSERT_TRUE(odczytDanychXML(ed, p));
+    EXPECT_EQ(ed.SciezkaDanychWejsciowych, p);
+    EXPECT_EQ(dialogZapisuWynikowXML(ed).tytul, "Zapis wyników w formacie XML");
+    ASSERT_TRUE(zapisWynikowXML(ed, f.plik("w.xml")));
+    EXPECT_EQ(ed.SciezkaWynikowXML, f.plik("w.xml"));
+}
+
+TEST(PlikiXML, ReadFailingHalfwayMarksTheDataChanged) {
+    Folder f;
+    RejestratorKomunikatow k;
+    Edytor ed(k);
+    const std::string p = f.plik("pol.xml");
+    zapisz(p, "<DaneDlaKELMOR><DaneOgolne><Tytul>Nowy</Tytul><TcGazu>x</TcGazu></DaneOgolne>"
+              "</DaneDlaKELMOR>");
+    EXPECT_FALSE(odczytajDaneXML(ed, p));
+    EXPECT_EQ(ed.ob.parametry.Tytul, "Nowy");
+    EXPECT_TRUE(ed.ob.DaneZmienione);
+    EXPECT_TRUE(ed.ob.PotrzebnaAnaliza);
+    EXPECT_EQ(ed.okno.tytul, "KELMOR 5.2");
 }
