@@ -1,11 +1,8 @@
 #pragma once
-// The file dialog a command asks the window to show, in the form the window's
-// command handlers take (filter as a 1-based index of the open or save filter
-// list). OpisDialoguPliku (app/PlikiDanych.h) carries the same and the filter
-// text; doDialogu converts.
+// What a file command asks the window to show: the window shows its open or
+// save dialog with these settings and hands the chosen path (or nothing, on
+// cancel) back to the command.
 #include <string>
-
-#include "app/PlikiDanych.h"
 
 namespace kelmor {
 
@@ -22,15 +19,10 @@ struct DialogPliku {
     bool zapis = false;        // a save dialog (asks before overwriting)
 };
 
-inline DialogPliku doDialogu(const OpisDialoguPliku& o) {
-    DialogPliku d;
-    d.tytul = o.tytul;
-    d.filtr = o.indeksFiltra;
-    d.nazwaPliku = o.nazwaPliku;
-    d.katalog = o.katalog;
-    d.rozszerzenie = o.rozszerzenie;
-    d.zapis = o.zapis;
-    return d;
+// The directory part of a path: cut after its last "\", "/" or ":".
+inline std::string katalogSciezki(const std::string& sciezka) {
+    const auto p = sciezka.find_last_of("\\/:");
+    return p == std::string::npos ? std::string() : sciezka.substr(0, p + 1);
 }
 
 }  // namespace kelmor

@@ -111,8 +111,8 @@ public:
     std::string SciezkaDanych, SciezkaKatalogu;
     std::string SciezkaDanychWejsciowych, SciezkaWynikowXML, SciezkaLogu, SciezkaEksportuGDO;
     std::string SciezkaImportuPROFIL, SciezkaEksportuPROFIL;
-    // Start directory of the open and save dialogs ("" = the program's own).
-    std::string KatalogDialogow;
+    // Start directories of the open and save dialogs ("" = the program's own).
+    std::string katalogOtwarcia, katalogZapisu;
     // Read from an XML data file: end the program after a successful batch run.
     bool czyKonczycPrace = false;
 

@@ -9,30 +9,30 @@ namespace kelmor {
 
 namespace {
 
-OpisDialoguPliku opis(bool zapis, const std::string& tytul, const char* filtr, int indeks,
-                      const std::string& nazwa, const Edytor& ed) {
-    OpisDialoguPliku d;
+// `filtr`: 1-based entry of the open or save filter list.
+DialogPliku opis(bool zapis, const std::string& tytul, int filtr, const std::string& nazwa,
+                 const Edytor& ed) {
+    DialogPliku d;
     d.zapis = zapis;
     d.tytul = tytul;
     d.filtr = filtr;
-    d.indeksFiltra = indeks;
     d.nazwaPliku = nazwa;
-    d.katalog = ed.KatalogDialogow.empty() ? ed.katalogProgramu : ed.KatalogDialogow;
+    d.katalog = zapis ? ed.katalogZapisu : ed.katalogOtwarcia;
     return d;
 }
 
 }  // namespace
 
-OpisDialoguPliku przygotujImportPROFIL(const Edytor& ed, bool noweDane) {
+DialogPliku przygotujImportPROFIL(const Edytor& ed, bool noweDane) {
     return opis(false,
                 noweDane ? "Import danych z programu PROFIL (nowe dane)"
                          : "Import danych z programu PROFIL (poprawki)",
-                "Import z PROFIL (*.pro)", 4, ed.SciezkaImportuPROFIL, ed);
+                4, ed.SciezkaImportuPROFIL, ed);
 }
 
 bool importujPROFIL(Edytor& ed, bool noweDane, const std::string& sciezka) {
     ed.SciezkaImportuPROFIL = sciezka;
-    ed.KatalogDialogow = katalogSciezki(sciezka);
+    ed.katalogOtwarcia = ed.katalogZapisu = katalogSciezki(sciezka);
     Obiekt& ob = ed.ob;
     if (!CzytajPlikPROFIL(ob, sciezka, noweDane, ed.kanal)) {
         // What was read stays in the tables: it is a change of the data.
@@ -63,8 +63,8 @@ bool polecenieImportPROFIL(Edytor& ed, bool noweDane, const WyborPliku& wybierz)
     return importujPROFIL(ed, noweDane, *sciezka);
 }
 
-OpisDialoguPliku przygotujEksportPROFIL(const Edytor& ed) {
-    return opis(true, "Eksport wyników do PROFIL", "Wszystkie pliki (*.*)", 5,
+DialogPliku przygotujEksportPROFIL(const Edytor& ed) {
+    return opis(true, "Eksport wyników do PROFIL", 5,
                 ed.SciezkaEksportuPROFIL, ed);
 }
 
@@ -83,13 +83,13 @@ bool polecenieEksportPROFIL(Edytor& ed, const WyborPliku& wybierz) {
     return eksportujPROFIL(ed, *sciezka);
 }
 
-std::optional<OpisDialoguPliku> przygotujEksportGDO(Edytor& ed) {
+std::optional<DialogPliku> przygotujEksportGDO(Edytor& ed) {
     if (!daneDlaGDO(ed.ob)) {
         ed.kanal.informacja(
             "Dane nie pochodzą z GDO i dlatego eksport do GDO nie został wykonany.");
         return std::nullopt;
     }
-    auto d = opis(true, "Eksport wyników dla GDO do pliku", "Eksport do GDO (*.txt)", 4,
+    auto d = opis(true, "Eksport wyników dla GDO do pliku", 4,
                   ed.SciezkaEksportuGDO, ed);
     d.rozszerzenie = "TXT";
     return d;
@@ -110,23 +110,21 @@ bool polecenieEksportGDO(Edytor& ed, const WyborPliku& wybierz) {
 }
 
 DialogPliku dialogImportuPROFIL(const Edytor& ed, bool noweDane) {
-    return doDialogu(przygotujImportPROFIL(ed, noweDane));
+    return przygotujImportPROFIL(ed, noweDane);
 }
 
 bool importPROFIL(Edytor& ed, bool noweDane, const std::optional<std::string>& wybor) {
     return wybor && importujPROFIL(ed, noweDane, *wybor);
 }
 
-DialogPliku dialogEksportuPROFIL(const Edytor& ed) { return doDialogu(przygotujEksportPROFIL(ed)); }
+DialogPliku dialogEksportuPROFIL(const Edytor& ed) { return przygotujEksportPROFIL(ed); }
 
 bool eksportPROFIL(Edytor& ed, const std::optional<std::string>& wybor) {
     return wybor && eksportujPROFIL(ed, *wybor);
 }
 
 std::optional<DialogPliku> dialogEksportuGDO(Edytor& ed) {
-    const auto d = przygotujEksportGDO(ed);
-    if (!d) return std::nullopt;
-    return doDialogu(*d);
+    return przygotujEksportGDO(ed);
 }
 
 bool eksportGDO(Edytor& ed, const std::optional<std::string>& wybor) {

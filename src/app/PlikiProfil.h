@@ -13,7 +13,7 @@
 namespace kelmor {
 
 // --- PROFIL import ---------------------------------------------------------
-OpisDialoguPliku przygotujImportPROFIL(const Edytor& ed, bool noweDane);
+DialogPliku przygotujImportPROFIL(const Edytor& ed, bool noweDane);
 // SciezkaImportuPROFIL := path (its directory becomes the dialogs' start
 // directory), imports, and on success puts the editor on "Tabela opisu sieci"
 // with the data marked unchanged and the analysis pending; on failure
@@ -24,7 +24,7 @@ bool importujPROFIL(Edytor& ed, bool noweDane, const std::string& sciezka);
 bool polecenieImportPROFIL(Edytor& ed, bool noweDane, const WyborPliku& wybierz);
 
 // --- PROFIL export ---------------------------------------------------------
-OpisDialoguPliku przygotujEksportPROFIL(const Edytor& ed);
+DialogPliku przygotujEksportPROFIL(const Edytor& ed);
 // SciezkaEksportuPROFIL := path, writes the results file and says
 // "Wyniki zostały zapisane w pliku " + path.
 bool eksportujPROFIL(Edytor& ed, const std::string& sciezka);
@@ -34,7 +34,7 @@ bool polecenieEksportPROFIL(Edytor& ed, const WyborPliku& wybierz);
 // Nothing (after the message "Dane nie pochodzą z GDO i dlatego eksport do
 // GDO nie został wykonany.") when row 1 has no direction record; otherwise
 // the save dialog proposing SciezkaEksportuGDO.
-std::optional<OpisDialoguPliku> przygotujEksportGDO(Edytor& ed);
+std::optional<DialogPliku> przygotujEksportGDO(Edytor& ed);
 // Writes to the path (an empty path writes nothing and says nothing) and
 // confirms "Wyniki dla GDO zostały poprawnie zapisane w pliku " + path.
 bool eksportujGDO(Edytor& ed, const std::string& sciezka);

@@ -7,15 +7,12 @@ namespace kelmor {
 
 namespace {
 
-constexpr const char* kFiltrXML = "Dane do obliczeń (*.xml)";
-
-OpisDialoguPliku opis(bool zapis, const char* tytul, const std::string& nazwa,
-                      const std::string& katalog) {
-    OpisDialoguPliku d;
+DialogPliku opis(bool zapis, const char* tytul, const std::string& nazwa,
+                 const std::string& katalog) {
+    DialogPliku d;
     d.zapis = zapis;
     d.tytul = tytul;
-    d.filtr = kFiltrXML;
-    d.indeksFiltra = 3;
+    d.filtr = 3;  // "Dane do obliczeń (*.xml)"
     d.nazwaPliku = nazwa;
     d.katalog = katalog;
     return d;
@@ -27,7 +24,7 @@ void poNieudanymOdczycie(Edytor& ed) {
     ed.wyczyscWyniki();
 }
 
-bool wykonaj(Edytor& ed, const OpisDialoguPliku& d, const WyborPliku& wybierz,
+bool wykonaj(Edytor& ed, const DialogPliku& d, const WyborPliku& wybierz,
              bool (*dalej)(Edytor&, const std::string&)) {
     const auto sciezka = wybierz(d);
     if (!sciezka) return false;
@@ -36,7 +33,7 @@ bool wykonaj(Edytor& ed, const OpisDialoguPliku& d, const WyborPliku& wybierz,
 
 }  // namespace
 
-OpisDialoguPliku przygotujZapisDanychXML(Edytor& ed) {
+DialogPliku przygotujZapisDanychXML(Edytor& ed) {
     std::string& s = ed.SciezkaDanych;
     if (s.size() >= 3) s.replace(s.size() - 3, 3, "XML");
     else s = "XML";
@@ -56,9 +53,9 @@ bool polecenieZapisDanychXML(Edytor& ed, const WyborPliku& wybierz) {
     return wykonaj(ed, przygotujZapisDanychXML(ed), wybierz, zapiszDaneXMLDoPliku);
 }
 
-OpisDialoguPliku przygotujOdczytDanychXML(const Edytor& ed) {
+DialogPliku przygotujOdczytDanychXML(const Edytor& ed) {
     return opis(false, "Odczyt danych z pliku *.XML", ed.SciezkaDanychWejsciowych,
-                ed.KatalogDialogow.empty() ? ed.katalogProgramu : ed.KatalogDialogow);
+                ed.katalogOtwarcia);
 }
 
 void stanPoOdczycieXML(Edytor& ed) {
@@ -76,7 +73,7 @@ void stanPoOdczycieXML(Edytor& ed) {
 bool odczytajDaneXML(Edytor& ed, const std::string& sciezka) {
     ed.SciezkaDanychWejsciowych = sciezka;
     ed.SciezkaDanych = sciezka;
-    ed.KatalogDialogow = katalogSciezki(sciezka);
+    ed.katalogOtwarcia = katalogSciezki(sciezka);
     bool zmieniono = false;
     const bool ok = CzytajDaneXML(ed.ob, sciezka, ed.kanal, ed.czyKonczycPrace, &zmieniono);
     if (ok) {
@@ -94,7 +91,7 @@ bool polecenieOdczytDanychXML(Edytor& ed, const WyborPliku& wybierz) {
     return wykonaj(ed, przygotujOdczytDanychXML(ed), wybierz, odczytajDaneXML);
 }
 
-OpisDialoguPliku przygotujZapisWynikowXML(const Edytor& ed) {
+DialogPliku przygotujZapisWynikowXML(const Edytor& ed) {
     return opis(true, "Zapis wyników w formacie XML", ed.SciezkaWynikowXML, ed.katalogProgramu);
 }
 
@@ -120,14 +117,14 @@ bool zapisWynikowXMLWsadowy(Edytor& ed) {
     return ZapiszWynikiXML(ed.ob, ed.SciezkaWynikowXML, ed.kanal);
 }
 
-DialogPliku dialogZapisuDanychXML(Edytor& ed) { return doDialogu(przygotujZapisDanychXML(ed)); }
+DialogPliku dialogZapisuDanychXML(Edytor& ed) { return przygotujZapisDanychXML(ed); }
 
 bool zapisDanychXML(Edytor& ed, const std::optional<std::string>& wybor) {
     return wybor && zapiszDaneXMLDoPliku(ed, *wybor);
 }
 
 DialogPliku dialogOdczytuDanychXML(const Edytor& ed) {
-    return doDialogu(przygotujOdczytDanychXML(ed));
+    return przygotujOdczytDanychXML(ed);
 }
 
 bool odczytDanychXML(Edytor& ed, const std::optional<std::string>& wybor) {
@@ -135,7 +132,7 @@ bool odczytDanychXML(Edytor& ed, const std::optional<std::string>& wybor) {
 }
 
 DialogPliku dialogZapisuWynikowXML(const Edytor& ed) {
-    return doDialogu(przygotujZapisWynikowXML(ed));
+    return przygotujZapisWynikowXML(ed);
 }
 
 bool zapisWynikowXML(Edytor& ed, const std::optional<std::string>& wybor) {

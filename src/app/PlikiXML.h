@@ -17,7 +17,7 @@ namespace kelmor {
 // --- "Zapis danych do pliku (*.xml)..." ---------------------------------
 // Gives SciezkaDanych the extension "XML" (it keeps it even when the dialog
 // is cancelled) and describes the save dialog.
-OpisDialoguPliku przygotujZapisDanychXML(Edytor& ed);
+DialogPliku przygotujZapisDanychXML(Edytor& ed);
 // Writes the data file; then SciezkaDanych := path, caption,
 // DaneZmienione := false and the information panel
 // "Dane zostały poprawnie zapisane w pliku " + path.
@@ -26,7 +26,7 @@ bool zapiszDaneXMLDoPliku(Edytor& ed, const std::string& sciezka);
 bool polecenieZapisDanychXML(Edytor& ed, const WyborPliku& wybierz);
 
 // --- "Odczyt danych z pliku (*.xml)..." ---------------------------------
-OpisDialoguPliku przygotujOdczytDanychXML(const Edytor& ed);
+DialogPliku przygotujOdczytDanychXML(const Edytor& ed);
 // SciezkaDanychWejsciowych and SciezkaDanych := path, reads it, on failure
 // "Plik " + path + " zawiera niepoprawne dane."; in either case sets the
 // method description (ustawOpisMetody).
@@ -35,7 +35,7 @@ bool odczytajDaneXML(Edytor& ed, const std::string& sciezka);
 bool polecenieOdczytDanychXML(Edytor& ed, const WyborPliku& wybierz);
 
 // --- "Zapisz wyniki w formacie XML..." (BuWynikiXML) ---------------------
-OpisDialoguPliku przygotujZapisWynikowXML(const Edytor& ed);
+DialogPliku przygotujZapisWynikowXML(const Edytor& ed);
 // SciezkaWynikowXML := path and the results file is written there; no
 // message on success.
 bool zapiszWynikiXMLDoPliku(Edytor& ed, const std::string& sciezka);

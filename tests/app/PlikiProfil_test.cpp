@@ -13,9 +13,9 @@ const std::string kPrzyklad = std::string(KELMOR_EXAMPLES_DIR) + "/siec.pro";
 struct Dialog {
     explicit Dialog(std::optional<std::string> o = std::nullopt) : odpowiedz(std::move(o)) {}
     std::optional<std::string> odpowiedz;
-    std::vector<OpisDialoguPliku> pokazane;
+    std::vector<DialogPliku> pokazane;
     WyborPliku wybor() {
-        return [this](const OpisDialoguPliku& d) {
+        return [this](const DialogPliku& d) {
             pokazane.push_back(d);
             return odpowiedz;
         };
@@ -36,17 +36,18 @@ TEST(PlikiProfil, ImportCommandShowsTheNetworkTable) {
     Dialog anuluj;
     EXPECT_FALSE(polecenieImportPROFIL(ed, true, anuluj.wybor()));
     EXPECT_EQ(ed.ob.Grid.liczbaWierszy(), 7);  // cancel changes nothing
-    const OpisDialoguPliku& nowe = anuluj.pokazane.at(0);
+    const DialogPliku& nowe = anuluj.pokazane.at(0);
     EXPECT_EQ(nowe.tytul, "Import danych z programu PROFIL (nowe dane)");
     EXPECT_EQ(nowe.nazwaPliku, "/stary/plik.pro");
-    EXPECT_EQ(nowe.indeksFiltra, 4);
+    EXPECT_EQ(nowe.filtr, 4);
     EXPECT_EQ(przygotujImportPROFIL(ed, false).tytul, "Import danych z programu PROFIL (poprawki)");
 
     Dialog ok{kPrzyklad};
     ASSERT_TRUE(polecenieImportPROFIL(ed, true, ok.wybor()));
     EXPECT_TRUE(k.wpisy.empty());
     EXPECT_EQ(ed.SciezkaImportuPROFIL, kPrzyklad);
-    EXPECT_EQ(ed.KatalogDialogow, std::string(KELMOR_EXAMPLES_DIR) + "/");
+    EXPECT_EQ(ed.katalogOtwarcia, std::string(KELMOR_EXAMPLES_DIR) + "/");
+    EXPECT_EQ(ed.katalogZapisu, ed.katalogOtwarcia);
     EXPECT_EQ(ed.okno.tytul, "KELMOR 5.2 " + kPrzyklad);
     EXPECT_FALSE(ed.ob.DaneZmienione);
     EXPECT_TRUE(ed.ob.PotrzebnaAnaliza);
@@ -118,10 +119,10 @@ TEST(PlikiProfil, GdoExportCommand) {
     // Cancelling with no proposed path writes nothing and says nothing.
     Dialog anuluj;
     EXPECT_FALSE(polecenieEksportGDO(ed, anuluj.wybor()));
-    const OpisDialoguPliku& d = anuluj.pokazane.at(0);
+    const DialogPliku& d = anuluj.pokazane.at(0);
     EXPECT_EQ(d.tytul, "Eksport wyników dla GDO do pliku");
     EXPECT_EQ(d.rozszerzenie, "TXT");
-    EXPECT_EQ(d.indeksFiltra, 4);
+    EXPECT_EQ(d.filtr, 4);
     EXPECT_TRUE(k.wpisy.empty());
 
     // Cancelling after GDO gave a path still writes that file.

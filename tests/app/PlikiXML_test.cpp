@@ -15,9 +15,9 @@ namespace {
 struct Dialog {
     explicit Dialog(std::optional<std::string> o = std::nullopt) : odpowiedz(std::move(o)) {}
     std::optional<std::string> odpowiedz;
-    std::vector<OpisDialoguPliku> pokazane;
+    std::vector<DialogPliku> pokazane;
     WyborPliku wybor() {
-        return [this](const OpisDialoguPliku& d) {
+        return [this](const DialogPliku& d) {
             pokazane.push_back(d);
             return odpowiedz;
         };
@@ -39,10 +39,9 @@ TEST(PlikiXML, SaveCommandGivesTheXmlExtensionAndConfirms) {
     Dialog anuluj;
     EXPECT_FALSE(polecenieZapisDanychXML(ed, anuluj.wybor()));
     ASSERT_EQ(anuluj.pokazane.size(), 1u);
-    const OpisDialoguPliku& d = anuluj.pokazane[0];
+    const DialogPliku& d = anuluj.pokazane[0];
     EXPECT_EQ(d.tytul, "Zapis danych w formacie XML");
-    EXPECT_EQ(d.indeksFiltra, 3);
-    EXPECT_EQ(d.filtr, "Dane do obliczeń (*.xml)");
+    EXPECT_EQ(d.filtr, 3);
     EXPECT_EQ(d.nazwaPliku, f.plik("osiedle.XML"));
     EXPECT_EQ(d.katalog, "/opt/kelmor/");
     EXPECT_TRUE(d.zapis);
@@ -99,15 +98,15 @@ TEST(PlikiXML, ReadCommandPutsTheEditorOnTheObjectTab) {
     ed.SciezkaDanychWejsciowych = "poprzedni.xml";
     Dialog dlg{p};
     ASSERT_TRUE(polecenieOdczytDanychXML(ed, dlg.wybor()));
-    const OpisDialoguPliku& d = dlg.pokazane.at(0);
+    const DialogPliku& d = dlg.pokazane.at(0);
     EXPECT_EQ(d.tytul, "Odczyt danych z pliku *.XML");
-    EXPECT_EQ(d.indeksFiltra, 3);
+    EXPECT_EQ(d.filtr, 3);
     EXPECT_EQ(d.nazwaPliku, "poprzedni.xml");
     EXPECT_FALSE(d.zapis);
     EXPECT_TRUE(k.wpisy.empty());
     EXPECT_EQ(ed.SciezkaDanychWejsciowych, p);
     EXPECT_EQ(ed.SciezkaDanych, p);
-    EXPECT_EQ(ed.KatalogDialogow, f.sciezka.string() + "/");
+    EXPECT_EQ(ed.katalogOtwarcia, f.sciezka.string() + "/");
     EXPECT_EQ(ed.okno.tytul, "KELMOR 5.2 " + p);
     EXPECT_FALSE(ed.ob.DaneZmienione);
     EXPECT_TRUE(ed.ob.PotrzebnaAnaliza);
