@@ -64,7 +64,9 @@ struct dzialka {
     int32_t Id = 0;
     // Place in the start record's list of outgoing segments (0 = first).
     int32_t Pozycja = 0;
-    bool pseudo() const { return Numer >= kNumerNiepodlaczony; }
+    // A root's pseudo-segment (told by its missing row, so that segment
+    // numbers above 9999 are never mistaken for one).
+    bool pseudo() const { return NumerWiersza < 0; }
 };
 
 // One node record (a node, or a copy of a node at which a loop closes).

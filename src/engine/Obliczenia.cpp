@@ -123,6 +123,7 @@ private:
     Katalog katalog_;
 
     std::vector<dzialka*> kolejnosc_;  // segments in sweep order
+    std::vector<ListaOporow*> opory_;  // fittings of each segment, by Id
     std::vector<dzialka*> zostalo_;
     int nrPrzebiegu_ = 0;
     bool przerwano_ = false;
@@ -132,11 +133,16 @@ private:
     bool pierwszeBilansowanie_ = true;
     double G_ = 0;  // allowed gradient, kPa/m
 
-    // Loop system: memberships per segment and the fixed sparse pattern.
-    std::vector<std::vector<std::pair<int, int>>> czlonkostwo_;  // by segment Id
-    std::vector<dzialka*> odcinkiOczek_;
+    // Loop system: segments grouped by their loop memberships (a chain of
+    // segments shared by the same loops adds to the same entries), and the
+    // fixed sparse pattern of the matrix.
+    struct Grupa {
+        std::vector<std::pair<int, int>> czlonkostwo;  // (loop, sign)
+        std::vector<int> pozycje;                      // value slot of each pair j >= k
+        std::vector<dzialka*> odcinki;
+    };
+    std::vector<Grupa> grupy_;
     Eigen::SparseMatrix<double> A_;
-    std::vector<std::vector<int>> pozycje_;  // per odcinkiOczek_ entry: value slots of pairs
     std::vector<int> przekatna_;             // value slot of A_jj
     Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>> ldlt_;
     bool wzorzecGotowy_ = false;
@@ -251,8 +257,7 @@ bool Kalkulacja::ocen(dzialka& s, wezel* K, bool wstecz) {
     we.stan1 = stan1;
     we.wstecz = wstecz;
     we.Kompresor = s.Kompresor;
-    we.opory = s.NumerWiersza > 0 ? ob_.Grid.rekordTypu<ListaOporow>(kol::IleOpo, s.NumerWiersza)
-                                  : nullptr;
+    we.opory = opory_[s.Id];
     we.UdzialWejscia = s.UdzialWejscia;
     we.UdzialWyjscia = s.UdzialWyjscia;
     we.etykieta = s.Opis;
@@ -390,37 +395,36 @@ bool Kalkulacja::przebieg() {
 
 void Kalkulacja::przygotujUklad() {
     const int n = static_cast<int>(m_.oczka.size());
-    czlonkostwo_.assign(m_.odcinki.size(), {});
+    std::vector<std::vector<std::pair<int, int>>> czlonkostwo(m_.odcinki.size());
     for (int j = 0; j < n; ++j)
-        for (const auto& sk : m_.oczka[j].skladniki) czlonkostwo_[sk.odcinek->Id].push_back({j, sk.znak});
-    odcinkiOczek_.clear();
+        for (const auto& sk : m_.oczka[j].skladniki) czlonkostwo[sk.odcinek->Id].push_back({j, sk.znak});
+    std::map<std::vector<std::pair<int, int>>, int> indeksGrupy;
+    grupy_.clear();
+    for (dzialka& s : m_.odcinki) {
+        auto& cz = czlonkostwo[s.Id];
+        if (cz.empty()) continue;
+        auto [it, nowa] = indeksGrupy.emplace(cz, static_cast<int>(grupy_.size()));
+        if (nowa) grupy_.push_back({std::move(cz), {}, {}});
+        grupy_[it->second].odcinki.push_back(&s);
+    }
     std::vector<Eigen::Triplet<double>> tr;
     for (int j = 0; j < n; ++j) tr.emplace_back(j, j, 1.0);
-    for (dzialka& s : m_.odcinki) {
-        const auto& cz = czlonkostwo_[s.Id];
-        if (cz.empty()) continue;
-        odcinkiOczek_.push_back(&s);
-        for (const auto& a : cz)
-            for (const auto& b : cz)
+    for (const Grupa& g : grupy_)
+        for (const auto& a : g.czlonkostwo)
+            for (const auto& b : g.czlonkostwo)
                 if (a.first >= b.first) tr.emplace_back(a.first, b.first, 1.0);
-    }
     A_.resize(n, n);
     A_.setFromTriplets(tr.begin(), tr.end());
     A_.makeCompressed();
     auto slot = [&](int r, int c) {
-        for (int p = A_.outerIndexPtr()[c]; p < A_.outerIndexPtr()[c + 1]; ++p)
-            if (A_.innerIndexPtr()[p] == r) return p;
-        return -1;
+        const int* b = A_.innerIndexPtr() + A_.outerIndexPtr()[c];
+        const int* e = A_.innerIndexPtr() + A_.outerIndexPtr()[c + 1];
+        return static_cast<int>(std::lower_bound(b, e, r) - A_.innerIndexPtr());
     };
-    pozycje_.clear();
-    for (dzialka* s : odcinkiOczek_) {
-        std::vector<int> poz;
-        const auto& cz = czlonkostwo_[s->Id];
-        for (const auto& a : cz)
-            for (const auto& b : cz)
-                if (a.first >= b.first) poz.push_back(slot(a.first, b.first));
-        pozycje_.push_back(std::move(poz));
-    }
+    for (Grupa& g : grupy_)
+        for (const auto& a : g.czlonkostwo)
+            for (const auto& b : g.czlonkostwo)
+                if (a.first >= b.first) g.pozycje.push_back(slot(a.first, b.first));
     przekatna_.resize(n);
     for (int j = 0; j < n; ++j) przekatna_[j] = slot(j, j);
     if (n > kProgGaussa) ldlt_.analyzePattern(A_.selfadjointView<Eigen::Lower>());
@@ -431,14 +435,14 @@ bool Kalkulacja::rozwiaz(std::vector<double>& dQ, const std::vector<double>& h) 
     const int n = static_cast<int>(h.size());
     double* val = A_.valuePtr();
     std::fill(val, val + A_.nonZeros(), 0.0);
-    for (std::size_t i = 0; i < odcinkiOczek_.size(); ++i) {
-        const dzialka* s = odcinkiOczek_[i];
-        const double a = 2 * std::fabs(s->Q) * s->R;
-        const auto& cz = czlonkostwo_[s->Id];
+    for (const Grupa& g : grupy_) {
+        double a = 0;
+        for (const dzialka* s : g.odcinki) a += 2 * std::fabs(s->Q) * s->R;
+        if (a == 0) continue;
         int p = 0;
-        for (const auto& x : cz)
-            for (const auto& y : cz)
-                if (x.first >= y.first) val[pozycje_[i][p++]] += x.second * y.second * a;
+        for (const auto& x : g.czlonkostwo)
+            for (const auto& y : g.czlonkostwo)
+                if (x.first >= y.first) val[g.pozycje[p++]] += x.second * y.second * a;
     }
     double sr = 0;
     for (int j = 0; j < n; ++j) sr += val[przekatna_[j]];
@@ -494,32 +498,40 @@ void Kalkulacja::bilansuj() {
     const int n = static_cast<int>(m_.oczka.size());
     if (!wzorzecGotowy_) przygotujUklad();
     const double f = par_.PrzelicznikCisnienia;
-    std::vector<double> h(n), dQ;
-    for (int iter = 0; iter < kMaksIteracjiNewtona; ++iter) {
-        double maks = 0;
-        bool zbiezne = true;
-        for (int j = 0; j < n; ++j) {
-            const oczko& o = m_.oczka[j];
-            double hj = o.Ciag, sumaR = 0;
-            for (const auto& sk : o.skladniki) {
-                const dzialka* s = sk.odcinek;
-                const double sg = s->Q > 0 ? 1 : (s->Q < 0 ? -1 : 0);
-                hj += sk.znak * sg * s->R * s->Q * s->Q;
-                sumaR += s->R;
-            }
-            if (pierwszeBilansowanie_ && sumaR < 1e-30) {
+    if (pierwszeBilansowanie_) {
+        pierwszeBilansowanie_ = false;
+        for (const oczko& o : m_.oczka) {
+            double sumaR = 0;
+            for (const auto& sk : o.skladniki) sumaR += sk.odcinek->R;
+            if (sumaR < 1e-30) {
                 std::string t = "Zwarcie w oczku utworzonym przez odcinki o numerach:";
                 for (const auto& sk : o.skladniki)
                     if (!sk.odcinek->pseudo()) t += " " + std::to_string(sk.odcinek->Numer);
-                pierwszeBilansowanie_ = false;
                 przerwij(t);
                 return;
             }
-            h[j] = hj;
-            maks = std::max(maks, std::fabs(hj));
-            if (!(std::fabs(hj) * f * 1000 <= 1)) zbiezne = false;
         }
-        pierwszeBilansowanie_ = false;
+    }
+    std::vector<double> h(n), dQ;
+    for (int iter = 0; iter < kMaksIteracjiNewtona; ++iter) {
+        // h_j = Ciag + sum over members of sign x sgn(Q) x R x Q^2, summed
+        // group by group (members of a group share their loops and signs).
+        for (int j = 0; j < n; ++j) h[j] = m_.oczka[j].Ciag;
+        for (const Grupa& g : grupy_) {
+            double strata = 0;
+            for (const dzialka* s : g.odcinki) {
+                const double sg = s->Q > 0 ? 1 : (s->Q < 0 ? -1 : 0);
+                strata += sg * s->R * s->Q * s->Q;
+            }
+            if (strata == 0) continue;
+            for (const auto& [j, znak] : g.czlonkostwo) h[j] += znak * strata;
+        }
+        double maks = 0;
+        bool zbiezne = true;
+        for (int j = 0; j < n; ++j) {
+            maks = std::max(maks, std::fabs(h[j]));
+            if (!(std::fabs(h[j]) * f * 1000 <= 1)) zbiezne = false;
+        }
         if (maks > 1e60 || !std::isfinite(maks)) {
             przerwij("Brak rozwiazania (1). Proszę skontaktować się z autorem programu.");
             return;
@@ -530,12 +542,14 @@ void Kalkulacja::bilansuj() {
             komunikat_ = "Za małe pobory.";
             return;
         }
-        for (int j = 0; j < n; ++j)
-            for (const auto& sk : m_.oczka[j].skladniki) {
-                dzialka* s = sk.odcinek;
-                s->Q += sk.znak * dQ[j];
+        for (const Grupa& g : grupy_) {
+            double d = 0;
+            for (const auto& [j, znak] : g.czlonkostwo) d += znak * dQ[j];
+            for (dzialka* s : g.odcinki) {
+                s->Q += d;
                 if (s->WezelKonc) s->WezelKonc->Znacznik = s->Q;
             }
+        }
     }
 }
 
@@ -599,6 +613,9 @@ WynikObliczen Kalkulacja::licz() {
     const double pz = (pk && pk->WezelKonc) ? pk->WezelKonc->Cisnienie : 0;
     G_ = (pz - par_.PminDop) * par_.PrzelicznikCisnienia / m_.Lmax;
     dlaKazdegoOdcinka(m_, [&](dzialka& s) { kolejnosc_.push_back(&s); });
+    opory_.assign(m_.odcinki.size(), nullptr);
+    for (dzialka* s : kolejnosc_)
+        opory_[s->Id] = ob_.Grid.rekordTypu<ListaOporow>(kol::IleOpo, s->NumerWiersza);
     m_.SaWyniki = false;
 
     // Catalogue warnings.

@@ -101,11 +101,11 @@ TEST(Tarcie, ZakresyLiczbyReynoldsa) {
     // Re 3000: Colebrook at 4000 (above 64/3000).
     EXPECT_DOUBLE_EQ(wspolczynnikTarcia(3000, 0.0, blad), lambdaColebrooka(4000, 0.0, blad));
     EXPECT_NEAR(wspolczynnikTarcia(3000, 0.0, blad), colebrook(4000, 0.0), 5e-5);
-    // Re 2000: Colebrook at 4000 is about 0.04 < 64/2000 = 0.032? No: 0.04 > 0.032.
+    // Re 2000: Colebrook at 4000 (about 0.040) is above 64/2000 = 0.032.
     EXPECT_NEAR(wspolczynnikTarcia(2000, 0.0, blad), colebrook(4000, 0.0), 5e-5);
 }
 
-TEST(Tarcie, BrakRozwiazaniaPoTysiacuKrokow) {
+TEST(Tarcie, BrakRozwiazania) {
     // A smooth pipe at Re 1e9 has its root below the bracket [0.007, 0.09];
     // the false-position step leaves the admissible range.
     bool blad = false;
