@@ -50,6 +50,7 @@ struct WpisBuforaWezlow {
 };
 struct BuforWezlow {
     static constexpr int kRozmiar = 100;
+    static constexpr int kPojemnosc = kRozmiar;
     std::vector<WpisBuforaWezlow> wpisy;  // at most kRozmiar
     int indeks = 0;                       // slot of the next stored entry
 };
