@@ -1,3 +1,4 @@
+// seeds: examples/*.pro tests/data/*.pro
 // libFuzzer target: the PROFIL import as new data and then as changes over
 // what it built, followed by the PROFIL and GDO exports of the result.
 #include <cstddef>

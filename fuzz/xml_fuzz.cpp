@@ -1,3 +1,4 @@
+// seeds: examples/*.xml tests/data/*.xml
 // libFuzzer target: the XML data reader, then the writers on what it read.
 // After one read and write the form is settled: reading and writing it again
 // must give the same bytes.

@@ -8,10 +8,10 @@
 #include <sstream>
 
 #include "io/PlikiTekstowe.h"
-#include "io/TrasaZTekstu.h"
 #include "model/Kolumny.h"
 #include "model/Liczby.h"
 #include "model/Rekordy.h"
+#include "model/Trasa.h"
 #include "model/Walidacja.h"
 
 namespace kelmor {
@@ -487,7 +487,8 @@ bool CzytnikXML::element(std::string_view n, std::string_view surowy) {
 }  // namespace
 
 bool CzytajDaneXMLZBajtow(Obiekt& ob, std::string_view bajty, KanalKomunikatow& k,
-                          bool& czyKonczycPrace) {
+                          bool& czyKonczycPrace, bool* zmieniono) {
+    if (zmieniono) *zmieniono = false;
     auto tekst = tekstPliku(bajty);
     if (!tekst) return false;
     pugi::xml_document doc;
@@ -499,6 +500,7 @@ bool CzytajDaneXMLZBajtow(Obiekt& ob, std::string_view bajty, KanalKomunikatow& 
     if (!root) return false;
 
     // The results of an earlier calculation no longer belong to the data.
+    if (zmieniono) *zmieniono = true;
     ob.ustawPotrzebnaAnaliza();
     CzytnikXML czytnik(ob, k, czyKonczycPrace);
     // Depth first, in document order, without recursion.
@@ -528,10 +530,11 @@ bool CzytajDaneXMLZBajtow(Obiekt& ob, std::string_view bajty, KanalKomunikatow& 
 }
 
 bool CzytajDaneXML(Obiekt& ob, const std::string& sciezka, KanalKomunikatow& k,
-                   bool& czyKonczycPrace) {
+                   bool& czyKonczycPrace, bool* zmieniono) {
+    if (zmieniono) *zmieniono = false;
     auto bajty = czytajPlikWymiany(sciezka);
     if (!bajty) return false;
-    return CzytajDaneXMLZBajtow(ob, *bajty, k, czyKonczycPrace);
+    return CzytajDaneXMLZBajtow(ob, *bajty, k, czyKonczycPrace, zmieniono);
 }
 
 }  // namespace kelmor

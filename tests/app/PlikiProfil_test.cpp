@@ -9,6 +9,18 @@ using namespace wymiana;
 
 namespace {
 const std::string kPrzyklad = std::string(KELMOR_EXAMPLES_DIR) + "/siec.pro";
+
+struct Dialog {
+    explicit Dialog(std::optional<std::string> o = std::nullopt) : odpowiedz(std::move(o)) {}
+    std::optional<std::string> odpowiedz;
+    std::vector<DialogPliku> pokazane;
+    WyborPliku wybor() {
+        return [this](const DialogPliku& d) {
+            pokazane.push_back(d);
+            return odpowiedz;
+        };
+    }
+};
 }
 
 TEST(PlikiProfil, ImportCommandShowsTheNetworkTable) {
@@ -21,14 +33,17 @@ TEST(PlikiProfil, ImportCommandShowsTheNetworkTable) {
     ed.ob.DaneZmienione = true;
     ed.SciezkaImportuPROFIL = "/stary/plik.pro";
 
-    const DialogPliku nowe = dialogImportuPROFIL(ed, true);
+    Dialog anuluj;
+    EXPECT_FALSE(polecenieImportPROFIL(ed, true, anuluj.wybor()));
+    EXPECT_EQ(ed.ob.Grid.liczbaWierszy(), 7);  // cancel changes nothing
+    const DialogPliku& nowe = anuluj.pokazane.at(0);
     EXPECT_EQ(nowe.tytul, "Import danych z programu PROFIL (nowe dane)");
     EXPECT_EQ(nowe.nazwaPliku, "/stary/plik.pro");
-    EXPECT_EQ(dialogImportuPROFIL(ed, false).tytul, "Import danych z programu PROFIL (poprawki)");
-    EXPECT_FALSE(importPROFIL(ed, true, std::nullopt));
-    EXPECT_EQ(ed.ob.Grid.liczbaWierszy(), 7);  // cancel changes nothing
+    EXPECT_EQ(nowe.filtr, 4);
+    EXPECT_EQ(przygotujImportPROFIL(ed, false).tytul, "Import danych z programu PROFIL (poprawki)");
 
-    ASSERT_TRUE(importPROFIL(ed, true, kPrzyklad));
+    Dialog ok{kPrzyklad};
+    ASSERT_TRUE(polecenieImportPROFIL(ed, true, ok.wybor()));
     EXPECT_TRUE(k.wpisy.empty());
     EXPECT_EQ(ed.SciezkaImportuPROFIL, kPrzyklad);
     EXPECT_EQ(ed.katalogOtwarcia, std::string(KELMOR_EXAMPLES_DIR) + "/");
@@ -50,7 +65,7 @@ TEST(PlikiProfil, FailedImportSaysSoAndMarksTheDataChanged) {
     Edytor ed(k);
     const std::string p = f.plik("zly.pro");
     zapisz(p, "1 a A B 10 de40 0 0 1 5 5 2\r\n2 b B\r\n");
-    EXPECT_FALSE(importPROFIL(ed, true, p));
+    EXPECT_FALSE(importujPROFIL(ed, true, p));
     EXPECT_EQ(k.teksty(), (std::vector<std::string>{
                               "Błąd importu z PROFIL.\nPodany plik nie zawiera poprawnych danych",
                               "Podany plik nie zawiera poprawnych danych"}));
@@ -60,7 +75,7 @@ TEST(PlikiProfil, FailedImportSaysSoAndMarksTheDataChanged) {
 
     k.wyczysc();
     Edytor ed2(k);
-    EXPECT_FALSE(importPROFIL(ed2, false, f.plik("brak.pro")));
+    EXPECT_FALSE(importujPROFIL(ed2, false, f.plik("brak.pro")));
     EXPECT_EQ(k.teksty(), (std::vector<std::string>{"Nie znaleziono pliku " + f.plik("brak.pro"),
                                                     "Podany plik nie zawiera poprawnych danych"}));
     EXPECT_FALSE(ed2.ob.DaneZmienione);
@@ -77,11 +92,13 @@ TEST(PlikiProfil, ExportCommandConfirmsTheFile) {
         ed.ob.Grid.ustawTekst(kol::Pkonc, w, "2.0");
     }
     ed.ob.Grid.ustawTekst(kol::Pkonc, 6, "1.0");  // withdrawn: not in the range
-    EXPECT_FALSE(eksportPROFIL(ed, std::nullopt));
+    Dialog anuluj;
+    EXPECT_FALSE(polecenieEksportPROFIL(ed, anuluj.wybor()));
     const std::string p = f.plik("profil.txt");
-    ASSERT_TRUE(eksportPROFIL(ed, p));
+    Dialog ok{p};
+    ASSERT_TRUE(polecenieEksportPROFIL(ed, ok.wybor()));
     EXPECT_EQ(ed.SciezkaEksportuPROFIL, p);
-    EXPECT_EQ(dialogEksportuPROFIL(ed).nazwaPliku, p);
+    EXPECT_EQ(przygotujEksportPROFIL(ed).nazwaPliku, p);
     EXPECT_EQ(k.teksty(), (std::vector<std::string>{"Wyniki zostały zapisane w pliku " + p}));
     EXPECT_EQ(bajty(p).substr(0, 38), "    1.8000     2.2000     1.8000 kPa\r\n");
 }
@@ -91,28 +108,49 @@ TEST(PlikiProfil, GdoExportCommand) {
     RejestratorKomunikatow k;
     Edytor ed(k);
     // Data not from GDO: no direction record in row 1.
-    EXPECT_FALSE(dialogEksportuGDO(ed).has_value());
+    Dialog d0;
+    EXPECT_FALSE(polecenieEksportGDO(ed, d0.wybor()));
+    EXPECT_TRUE(d0.pokazane.empty());
     EXPECT_EQ(k.teksty(), (std::vector<std::string>{
                               "Dane nie pochodzą z GDO i dlatego eksport do GDO nie został wykonany."}));
     k.wyczysc();
 
     zbudujOsiedle(ed.ob);
     // Cancelling with no proposed path writes nothing and says nothing.
-    auto d = dialogEksportuGDO(ed);
-    ASSERT_TRUE(d.has_value());
-    EXPECT_EQ(d->tytul, "Eksport wyników dla GDO do pliku");
-    EXPECT_EQ(d->rozszerzenie, "TXT");
-    EXPECT_FALSE(eksportGDO(ed, std::nullopt));
+    Dialog anuluj;
+    EXPECT_FALSE(polecenieEksportGDO(ed, anuluj.wybor()));
+    const DialogPliku& d = anuluj.pokazane.at(0);
+    EXPECT_EQ(d.tytul, "Eksport wyników dla GDO do pliku");
+    EXPECT_EQ(d.rozszerzenie, "TXT");
+    EXPECT_EQ(d.filtr, 4);
     EXPECT_TRUE(k.wpisy.empty());
 
     // Cancelling after GDO gave a path still writes that file.
     ed.SciezkaEksportuGDO = f.plik("gdo.TXT");
-    ASSERT_TRUE(eksportGDO(ed, std::nullopt));
+    ASSERT_TRUE(polecenieEksportGDO(ed, anuluj.wybor()));
     EXPECT_TRUE(fs::exists(f.plik("gdo.TXT")));
     EXPECT_EQ(k.teksty(), (std::vector<std::string>{"Wyniki dla GDO zostały poprawnie zapisane w pliku " +
                                                     f.plik("gdo.TXT")}));
     // A chosen path is used but not kept.
-    ASSERT_TRUE(eksportGDO(ed, f.plik("inny.txt")));
+    Dialog inny{f.plik("inny.txt")};
+    ASSERT_TRUE(polecenieEksportGDO(ed, inny.wybor()));
     EXPECT_TRUE(fs::exists(f.plik("inny.txt")));
-    EXPECT_EQ(dialogEksportuGDO(ed)->nazwaPliku, f.plik("gdo.TXT"));
+    EXPECT_EQ(przygotujEksportGDO(ed)->nazwaPliku, f.plik("gdo.TXT"));
+}
+
+TEST(PlikiProfil, TwoStepFormForTheWindow) {
+    Folder f;
+    RejestratorKomunikatow k;
+    Edytor ed(k);
+    EXPECT_EQ(dialogImportuPROFIL(ed, false).filtr, 4);
+    EXPECT_FALSE(importPROFIL(ed, true, std::nullopt));
+    ASSERT_TRUE(importPROFIL(ed, true, kPrzyklad));
+    EXPECT_EQ(ed.ob.Grid.liczbaWierszy(), 10);
+    EXPECT_TRUE(dialogEksportuPROFIL(ed).zapis);
+    ASSERT_TRUE(eksportPROFIL(ed, f.plik("p.txt")));
+    ed.SciezkaEksportuGDO = f.plik("g.txt");
+    ASSERT_TRUE(dialogEksportuGDO(ed).has_value());
+    EXPECT_EQ(dialogEksportuGDO(ed)->filtr, 4);
+    ASSERT_TRUE(eksportGDO(ed, std::nullopt));
+    EXPECT_TRUE(fs::exists(f.plik("g.txt")));
 }

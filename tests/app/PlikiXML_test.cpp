@@ -8,6 +8,24 @@
 using namespace kelmor;
 using namespace wymiana;
 
+namespace {
+
+// Stands in for the window's file dialog: remembers what it was asked to
+// show and answers with a fixed choice (nothing = cancel).
+struct Dialog {
+    explicit Dialog(std::optional<std::string> o = std::nullopt) : odpowiedz(std::move(o)) {}
+    std::optional<std::string> odpowiedz;
+    std::vector<DialogPliku> pokazane;
+    WyborPliku wybor() {
+        return [this](const DialogPliku& d) {
+            pokazane.push_back(d);
+            return odpowiedz;
+        };
+    }
+};
+
+}  // namespace
+
 TEST(PlikiXML, SaveCommandGivesTheXmlExtensionAndConfirms) {
     Folder f;
     RejestratorKomunikatow k;
@@ -17,22 +35,23 @@ TEST(PlikiXML, SaveCommandGivesTheXmlExtensionAndConfirms) {
     ed.katalogProgramu = "/opt/kelmor/";
     ed.SciezkaDanych = f.plik("osiedle.gaz");
 
-    const DialogPliku d = dialogZapisuDanychXML(ed);
-    EXPECT_EQ(ed.SciezkaDanych, f.plik("osiedle.XML"));
+    // Cancel: nothing written, the extension stays.
+    Dialog anuluj;
+    EXPECT_FALSE(polecenieZapisDanychXML(ed, anuluj.wybor()));
+    ASSERT_EQ(anuluj.pokazane.size(), 1u);
+    const DialogPliku& d = anuluj.pokazane[0];
     EXPECT_EQ(d.tytul, "Zapis danych w formacie XML");
     EXPECT_EQ(d.filtr, 3);
     EXPECT_EQ(d.nazwaPliku, f.plik("osiedle.XML"));
     EXPECT_EQ(d.katalog, "/opt/kelmor/");
     EXPECT_TRUE(d.zapis);
-
-    // Cancel: nothing written, the extension stays.
-    EXPECT_FALSE(zapisDanychXML(ed, std::nullopt));
     EXPECT_FALSE(fs::exists(f.plik("osiedle.XML")));
     EXPECT_TRUE(ed.ob.DaneZmienione);
     EXPECT_EQ(ed.SciezkaDanych, f.plik("osiedle.XML"));
 
     const std::string cel = f.plik("wybrany.xml");
-    ASSERT_TRUE(zapisDanychXML(ed, cel));
+    Dialog ok{cel};
+    ASSERT_TRUE(polecenieZapisDanychXML(ed, ok.wybor()));
     EXPECT_EQ(ed.SciezkaDanych, cel);
     EXPECT_EQ(ed.okno.tytul, "KELMOR 5.2 " + cel);
     EXPECT_FALSE(ed.ob.DaneZmienione);
@@ -47,8 +66,8 @@ TEST(PlikiXML, FailedSaveKeepsTheStateAndReportsTheError) {
     Edytor ed(k);
     ed.ob.DaneZmienione = true;
     ed.SciezkaDanych = "a.gaz";
-    dialogZapisuDanychXML(ed);
-    EXPECT_FALSE(zapisDanychXML(ed, f.plik("brak/x.xml")));
+    Dialog d{f.plik("brak/x.xml")};
+    EXPECT_FALSE(polecenieZapisDanychXML(ed, d.wybor()));
     EXPECT_TRUE(ed.ob.DaneZmienione);
     EXPECT_EQ(ed.SciezkaDanych, "a.XML");
     EXPECT_EQ(ed.okno.tytul, "KELMOR 5.2");
@@ -76,11 +95,14 @@ TEST(PlikiXML, ReadCommandPutsTheEditorOnTheObjectTab) {
     ed.okno.BuRozklad = ed.okno.BuLiCi = ed.okno.BuDruWyni = true;
     ed.ob.DaneZmienione = true;
 
-    const DialogPliku d = dialogOdczytuDanychXML(ed);
+    ed.SciezkaDanychWejsciowych = "poprzedni.xml";
+    Dialog dlg{p};
+    ASSERT_TRUE(polecenieOdczytDanychXML(ed, dlg.wybor()));
+    const DialogPliku& d = dlg.pokazane.at(0);
     EXPECT_EQ(d.tytul, "Odczyt danych z pliku *.XML");
     EXPECT_EQ(d.filtr, 3);
+    EXPECT_EQ(d.nazwaPliku, "poprzedni.xml");
     EXPECT_FALSE(d.zapis);
-    ASSERT_TRUE(odczytDanychXML(ed, p));
     EXPECT_TRUE(k.wpisy.empty());
     EXPECT_EQ(ed.SciezkaDanychWejsciowych, p);
     EXPECT_EQ(ed.SciezkaDanych, p);
@@ -108,14 +130,15 @@ TEST(PlikiXML, ReadCommandFailureNamesTheFile) {
     const std::string p = f.plik("zly.xml");
     zapisz(p, "<DaneDlaKELMOR><Tytul>");
     ed.okno.aktywna = Zakladka::TOS;
-    EXPECT_FALSE(odczytDanychXML(ed, p));
+    EXPECT_FALSE(odczytajDaneXML(ed, p));
     EXPECT_EQ(k.teksty(), (std::vector<std::string>{"Plik " + p + " zawiera niepoprawne dane."}));
     EXPECT_EQ(ed.okno.aktywna, Zakladka::TOS);
     EXPECT_EQ(ed.okno.tytul, "KELMOR 5.2");
     EXPECT_EQ(ed.ob.OpisMetody, "Metoda dokładna");
     // Cancelling the dialog does nothing at all.
     k.wyczysc();
-    EXPECT_FALSE(odczytDanychXML(ed, std::nullopt));
+    Dialog anuluj;
+    EXPECT_FALSE(polecenieOdczytDanychXML(ed, anuluj.wybor()));
     EXPECT_TRUE(k.wpisy.empty());
 }
 
@@ -139,12 +162,13 @@ TEST(PlikiXML, ResultsButtonAndBatchSteps) {
     const std::string wyniki = bajty(ed.SciezkaWynikowXML);
     EXPECT_NE(wyniki.find("<Identyfikator>ID-7</Identyfikator>"), std::string::npos);
 
-    const DialogPliku d = dialogZapisuWynikowXML(ed);
-    EXPECT_EQ(d.tytul, "Zapis wyników w formacie XML");
-    EXPECT_EQ(d.nazwaPliku, f.plik("siec_Wyniki.XML"));
-    EXPECT_FALSE(zapisWynikowXML(ed, std::nullopt));
+    Dialog anuluj;
+    EXPECT_FALSE(polecenieZapisWynikowXML(ed, anuluj.wybor()));
+    EXPECT_EQ(anuluj.pokazane.at(0).tytul, "Zapis wyników w formacie XML");
+    EXPECT_EQ(anuluj.pokazane.at(0).nazwaPliku, f.plik("siec_Wyniki.XML"));
     EXPECT_EQ(ed.SciezkaWynikowXML, f.plik("siec_Wyniki.XML"));
-    ASSERT_TRUE(zapisWynikowXML(ed, f.plik("inne.xml")));
+    Dialog inny{f.plik("inne.xml")};
+    ASSERT_TRUE(polecenieZapisWynikowXML(ed, inny.wybor()));
     EXPECT_EQ(ed.SciezkaWynikowXML, f.plik("inne.xml"));
     EXPECT_EQ(bajty(f.plik("inne.xml")), wyniki);
     EXPECT_TRUE(k.wpisy.empty());  // no message after a results save
@@ -154,9 +178,38 @@ TEST(PlikiXML, ResultsButtonAndBatchSteps) {
     EXPECT_TRUE(k.wpisy.empty());  // the batch log tells it, not a dialog
 }
 
-TEST(PlikiXML, MethodDescription) {
-    EXPECT_EQ(opisMetodyObliczen({0, -1}), "Metoda dokładna");
-    EXPECT_EQ(opisMetodyObliczen({1, 3}), "Metoda uniwersalna");
-    EXPECT_EQ(opisMetodyObliczen({2, -1}), "Nie wybrano wzoru");
-    EXPECT_EQ(opisMetodyObliczen({2, 11}), "Wzór Weymoutha");
+TEST(PlikiXML, TwoStepFormForTheWindow) {
+    Folder f;
+    RejestratorKomunikatow k;
+    Edytor ed(k);
+    zbudujOsiedle(ed.ob);
+    ed.SciezkaDanych = "x.gaz";
+    const DialogPliku d = dialogZapisuDanychXML(ed);
+    EXPECT_EQ(d.filtr, 3);
+    EXPECT_EQ(d.nazwaPliku, "x.XML");
+    EXPECT_TRUE(d.zapis);
+    EXPECT_FALSE(zapisDanychXML(ed, std::nullopt));
+    const std::string p = f.plik("a.xml");
+    ASSERT_TRUE(zapisDanychXML(ed, p));
+    EXPECT_EQ(dialogOdczytuDanychXML(ed).tytul, "Odczyt danych z pliku *.XML");
+    EXPECT_FALSE(odczytDanychXML(ed, std::nullopt));
+    ASSERT_TRUE(odczytDanychXML(ed, p));
+    EXPECT_EQ(ed.SciezkaDanychWejsciowych, p);
+    EXPECT_EQ(dialogZapisuWynikowXML(ed).tytul, "Zapis wyników w formacie XML");
+    ASSERT_TRUE(zapisWynikowXML(ed, f.plik("w.xml")));
+    EXPECT_EQ(ed.SciezkaWynikowXML, f.plik("w.xml"));
+}
+
+TEST(PlikiXML, ReadFailingHalfwayMarksTheDataChanged) {
+    Folder f;
+    RejestratorKomunikatow k;
+    Edytor ed(k);
+    const std::string p = f.plik("pol.xml");
+    zapisz(p, "<DaneDlaKELMOR><DaneOgolne><Tytul>Nowy</Tytul><TcGazu>x</TcGazu></DaneOgolne>"
+              "</DaneDlaKELMOR>");
+    EXPECT_FALSE(odczytajDaneXML(ed, p));
+    EXPECT_EQ(ed.ob.parametry.Tytul, "Nowy");
+    EXPECT_TRUE(ed.ob.DaneZmienione);
+    EXPECT_TRUE(ed.ob.PotrzebnaAnaliza);
+    EXPECT_EQ(ed.okno.tytul, "KELMOR 5.2");
 }
