@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 
+#include "io/KatalogRur.h"
+#include "io/PlikDanych.h"
 #include "io/SiecWymiany.h"
 #include "model/Tekst.h"
 
@@ -372,4 +374,13 @@ TEST(DaneXML, LineBreaksInsideTextsComeBackUnchanged) {
     EXPECT_EQ(b.parametry.Tytul, a.parametry.Tytul);
     EXPECT_EQ(b.Grid.tekst(kol::NazwaOdcinka, 1), "  dwie spacje ");
     EXPECT_EQ(bajtyDanych(b), b1);
+}
+
+TEST(DaneXML, EstateExampleIsTheNetworkOfTheDataFile) {
+    const std::string ex = KELMOR_EXAMPLES_DIR;
+    Obiekt ob;
+    RejestratorKomunikatow k;
+    ASSERT_TRUE(CzytajPlikDanych(ob, k, ex + "/osiedle.gaz"));
+    ASSERT_TRUE(CzytajKatalogRur(ob, k, ex + "/rury.rur"));
+    EXPECT_EQ(bajtyDanych(ob), bajty(ex + "/osiedle.xml"));
 }
