@@ -187,6 +187,23 @@ TEST_F(BatchCliTest, ExampleRunPrintsItsLogAndExitsZero) {
     EXPECT_FALSE(fs::exists(sciezka("pozniej.xml")));
 }
 
+TEST_F(BatchCliTest, EndFlagDecidesWhetherTheLaterArgumentsAreTaken) {
+    std::string xml = test::czytajPlik(kPrzyklady / "osiedle.xml");
+    test::zapiszPlik(sciezka("dalej.xml"), xml);
+    const std::string flaga = "<czyKonczycPrace>false</czyKonczycPrace>";
+    xml.replace(xml.find(flaga), flaga.size(), "<czyKonczycPrace>true</czyKonczycPrace>");
+    test::zapiszPlik(sciezka("koniec.xml"), xml);
+    const std::string brakKatalogu = "Podany plik nie zawiera poprawnego katalogu rur.";
+    // false: the program goes on with the missing catalogue and says so.
+    auto w = uruchom({"batch", sciezka("dalej.xml"), sciezka("brak.RUR")});
+    EXPECT_EQ(w.kod, 0);
+    EXPECT_THAT(w.bledy, HasSubstr(brakKatalogu));
+    // true: the program ends after the calculation.
+    w = uruchom({"batch", sciezka("koniec.xml"), sciezka("brak.RUR")});
+    EXPECT_EQ(w.kod, 0);
+    EXPECT_THAT(w.bledy, ::testing::Not(HasSubstr(brakKatalogu)));
+}
+
 TEST_F(BatchCliTest, StoppedCalculationExitsOne) {
     Obiekt dobor;
     test::siecRozgaleziona(dobor);
