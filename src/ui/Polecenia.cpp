@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QWidget>
 
+#include "app/EdycjaObiektu.h"
 #include "app/PlikiBezOkna.h"
 #include "app/PlikiProfil.h"
 #include "app/PlikiXML.h"
@@ -20,13 +21,6 @@
 #endif
 
 namespace kelmor {
-
-void polaczKroki(Edytor& e) {
-    if (!e.przygotowanieObliczen)
-        e.przygotowanieObliczen = [](Edytor& ed) { przygotujObliczenia(ed); };
-    // A new multiplier re-runs the analysis at once (with the validation it needs).
-    if (!e.analizaWstepna) e.analizaWstepna = [](Edytor& ed) { przygotujObliczenia(ed); };
-}
 
 bool polecenieDostepne(RodzajPolecenia r) {
     switch (r) {
@@ -95,19 +89,42 @@ void ustawDialogPliku(std::function<std::optional<std::string>(const DialogPliku
     gDialog = std::move(d);
 }
 
+namespace {
+// After data were read the fields of "Obiekt" and "Obliczenia" show the
+// parameters read (filling runs their handlers, which would mark the data
+// changed: the flag stays as the read left it).
+void wypelnijPoOdczycie(Edytor& e) {
+    const bool zmienione = e.ob.DaneZmienione;
+    wypelnijPola(e);
+    e.ob.DaneZmienione = zmienione;
+}
+}  // namespace
+
 void polecenieOdczytu(Edytor& e, RodzajPolecenia r, QWidget* rodzic) {
+    bool dane = false;
     switch (r) {
 #if KELMOR_MA_PLIKI_DANYCH
         case PlikRur: polecenieOdczytKatalogu(e, wyborPliku(e, rodzic)); break;
-        case PlikGaz: polecenieOdczytDanych(e, wyborPliku(e, rodzic)); break;
+        case PlikGaz: dane = polecenieOdczytDanych(e, wyborPliku(e, rodzic)); break;
 #endif
-        case PlikXml: odczytDanychXML(e, dialog(e, dialogOdczytuDanychXML(e), rodzic)); break;
-        case PlikProNowe: importPROFIL(e, true, dialog(e, dialogImportuPROFIL(e, true), rodzic)); break;
-        case PlikProZmiany:
-            importPROFIL(e, false, dialog(e, dialogImportuPROFIL(e, false), rodzic));
+        case PlikXml: {
+            const DialogPliku d = dialogOdczytuDanychXML(e);
+            dane = odczytDanychXML(e, dialog(e, d, rodzic));
             break;
+        }
+        case PlikProNowe: {
+            const DialogPliku d = dialogImportuPROFIL(e, true);
+            dane = importPROFIL(e, true, dialog(e, d, rodzic));
+            break;
+        }
+        case PlikProZmiany: {
+            const DialogPliku d = dialogImportuPROFIL(e, false);
+            dane = importPROFIL(e, false, dialog(e, d, rodzic));
+            break;
+        }
         default: break;
     }
+    if (dane) wypelnijPoOdczycie(e);
 }
 
 void polecenieZapisu(Edytor& e, RodzajPolecenia r, QWidget* rodzic) {
@@ -126,7 +143,9 @@ void polecenieZapisu(Edytor& e, RodzajPolecenia r, QWidget* rodzic) {
 }
 
 bool przetworzWierszPolecen(Edytor& e, const std::vector<std::string>& argumenty) {
-    return przetworzArgumenty(e, argumenty);
+    if (przetworzArgumenty(e, argumenty)) return true;
+    wypelnijPoOdczycie(e);
+    return false;
 }
 
 void wykonajObliczeniaOkna(Edytor& e) { wykonajObliczenia(e, false); }

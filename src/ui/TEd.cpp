@@ -31,6 +31,7 @@
 #include "app/EdycjaTabeli.h"
 #include "app/MojaTrasa.h"
 #include "app/OknoGlowne.h"
+#include "app/Przygotowanie.h"
 #include "model/Kolumny.h"
 #include "model/Parametry.h"
 #include "ui/OProgramie.h"
@@ -125,22 +126,12 @@ TEd::TEd(Edytor& e, QWidget* rodzic) : QMainWindow(rodzic), e_(e) {
         wykonaj([&] { e_.otworzPomoc(t > 0 ? t : 13); });
     });
 
-    // The preparation's analysis runs behind the busy panel.
-    if (e_.przygotowanieObliczen) {
-        auto krok = e_.przygotowanieObliczen;
-        e_.przygotowanieObliczen = [this, krok](Edytor& ed) {
-            if (ed.ob.PotrzebnaAnaliza)
-                zajety("Trwa wstępna analiza danych. Proszę czekać.", [&] { krok(ed); });
-            else
-                krok(ed);
-        };
-    }
-    if (e_.analizaWstepna) {
-        auto krok = e_.analizaWstepna;
-        e_.analizaWstepna = [this, krok](Edytor& ed) {
-            zajety("Trwa wstępna analiza danych. Proszę czekać.", [&] { krok(ed); });
-        };
-    }
+    // The long steps of the preparation and the calculation run behind the
+    // busy panel; a hook set before the window was made is kept.
+    if (!e_.przygotowanieObliczen)
+        e_.przygotowanieObliczen = [this](Edytor& ed) { przygotujObliczenia(ed, panelTrwa()); };
+    if (!e_.analizaWstepna)
+        e_.analizaWstepna = [this](Edytor& ed) { przygotujObliczenia(ed, panelTrwa()); };
 
     resize(1180, 720);
     odswiez();
@@ -861,23 +852,27 @@ void TEd::resizeEvent(QResizeEvent* ev) {
     if (PanelTrwa && PanelTrwa->isVisible()) PanelTrwa->setGeometry(Obliczenia->rect());
 }
 
-void TEd::zajety(const QString& tekst, const std::function<void()>& krok) {
-    PanelTrwa->setText(tekst);
-    PanelTrwa->setGeometry(Obliczenia->rect());
-    PanelTrwa->raise();
-    PanelTrwa->show();
-    PanelTrwa->repaint();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    krok();
-    QApplication::restoreOverrideCursor();
-    PanelTrwa->hide();
+std::function<void(bool, const std::string&)> TEd::panelTrwa() {
+    return [this](bool widoczny, const std::string& tekst) {
+        if (widoczny) {
+            if (!zajety_) QApplication::setOverrideCursor(Qt::WaitCursor);
+            zajety_ = true;
+            PanelTrwa->setText(q(tekst));
+            PanelTrwa->setGeometry(Obliczenia->rect());
+            PanelTrwa->raise();
+            PanelTrwa->show();
+            PanelTrwa->repaint();
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        } else {
+            if (zajety_) QApplication::restoreOverrideCursor();
+            zajety_ = false;
+            PanelTrwa->hide();
+        }
+    };
 }
 
 void TEd::oblicz() {
-    wykonaj([&] {
-        zajety("Trwają obliczenia. Proszę czekać.", [&] { wykonajObliczeniaOkna(e_); });
-    });
+    wykonaj([&] { wykonajObliczenia(e_, false, panelTrwa()); });
 }
 
 void TEd::wybierzMetode(int indeks) {
@@ -1040,7 +1035,20 @@ void TEd::pokazListy() {
     if (EdTempWez->text() != q(e_.EdTempWez)) EdTempWez->setText(q(e_.EdTempWez));
 
     const auto osie = wartosciGridOsie(e_);
-    for (int k = 0; k < 6; ++k) GridOsie->item(2, k)->setText(q(osie[k]));
+    bool szersza = false;
+    for (int k = 0; k < 6; ++k) {
+        GridOsie->item(2, k)->setText(q(osie[k]));
+        const int w = GridOsie->fontMetrics().horizontalAdvance(q(osie[k])) + 14;
+        if (w > GridOsie->columnWidth(k)) {
+            GridOsie->setColumnWidth(k, w);
+            szersza = true;
+        }
+    }
+    if (szersza) {
+        int szer = 2;
+        for (int k = 0; k < 6; ++k) szer += GridOsie->columnWidth(k);
+        GridOsie->setFixedWidth(szer);
+    }
 }
 
 void TEd::pokazMetode() {

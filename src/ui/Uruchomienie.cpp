@@ -46,7 +46,6 @@ int uruchom(QApplication& app) {
     if (!e.katalogProgramu.empty() && e.katalogProgramu.back() != '/') e.katalogProgramu += '/';
     // Defaults and the help file check ("Brak pliku KELMOR5help.chm" ends the program).
     if (!ustawieniaStartowe(e)) return 1;
-    polaczKroki(e);
 
     // The windows, created once in their order and kept for the whole run.
     TEd okno(e);

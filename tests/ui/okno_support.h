@@ -23,7 +23,6 @@ struct OknoTest {
     explicit OknoTest(const std::function<void(Edytor&)>& przedOknem = {}) {
         e.katalogProgramu = KELMOR_BIN_DIR;
         ustawieniaStartowe(e);
-        polaczKroki(e);
         if (przedOknem) przedOknem(e);
         okno = std::make_unique<TEd>(e);
         okno->show();

@@ -248,33 +248,83 @@ TEST_F(Okno, WyborWzoruUproszczonego) {
     EXPECT_EQ(e.ob.OpisMetody, "Metoda dokładna");
 }
 
-TEST(OknoAnalizy, AnalizaBiegnieZaPanelemTrwaZKursoremOczekiwania) {
-    TEd* wskaznik = nullptr;
-    bool panel = false, kursor = false;
+// Records what the busy panel shows at the moment it appears.
+class ObserwatorPanelu : public QObject {
+public:
+    int pokazan = 0;
     QString tekst;
-    OknoTest t([&](Edytor& e) {
-        auto krok = e.przygotowanieObliczen;
-        e.przygotowanieObliczen = [&, krok](Edytor& ed) {
-            panel = wskaznik && wskaznik->PanelTrwa->isVisible();
-            tekst = wskaznik ? wskaznik->PanelTrwa->text() : QString();
+    bool kursor = false;
+    bool eventFilter(QObject* o, QEvent* ev) override {
+        if (ev->type() == QEvent::Show) {
+            ++pokazan;
+            tekst = static_cast<QLabel*>(o)->text();
             kursor = QApplication::overrideCursor() &&
                      QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-            krok(ed);
-        };
-    });
-    wskaznik = t.okno.get();
-    t.zakladka(Zakladka::Obliczenia);
-    EXPECT_TRUE(panel);
-    EXPECT_TRUE(kursor);
-    EXPECT_EQ(tekst, "Trwa wstępna analiza danych. Proszę czekać.");
-    EXPECT_FALSE(t.okno->PanelTrwa->isVisible());
+        }
+        return false;
+    }
+};
+
+TEST_F(Okno, AnalizaBiegnieZaPanelemTrwaZKursoremOczekiwania) {
+    ObserwatorPanelu obserwator;
+    okno->PanelTrwa->installEventFilter(&obserwator);
+    zakladka(Zakladka::Obliczenia);
+    EXPECT_EQ(obserwator.pokazan, 1);
+    EXPECT_TRUE(obserwator.kursor);
+    EXPECT_EQ(obserwator.tekst, "Trwa wstępna analiza danych. Proszę czekać.");
+    EXPECT_FALSE(okno->PanelTrwa->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_FALSE(t.e.ob.PotrzebnaAnaliza);
+    EXPECT_FALSE(e.ob.PotrzebnaAnaliza);
     // A second visit without edits runs no analysis behind the panel.
-    panel = false;
-    t.zakladka(Zakladka::TOS);
-    t.zakladka(Zakladka::Obliczenia);
-    EXPECT_FALSE(panel);
+    zakladka(Zakladka::TOS);
+    zakladka(Zakladka::Obliczenia);
+    EXPECT_EQ(obserwator.pokazan, 1);
+}
+
+TEST_F(Okno, OdczytDanychZMenuWypelniaPolaIPodpis) {
+    std::vector<DialogPliku> dialogi;
+    const std::string plik = KELMOR_EXAMPLES_DIR "/osiedle.gaz";
+    ustawDialogPliku([&](const DialogPliku& d) -> std::optional<std::string> {
+        dialogi.push_back(d);
+        return plik;
+    });
+    okno->actOdczytDanych->trigger();
+    ustawDialogPliku({});
+    ASSERT_EQ(dialogi.size(), 1u);
+    EXPECT_EQ(dialogi[0].tytul, "Odczyt danych z pliku");
+    EXPECT_FALSE(dialogi[0].zapis);
+    EXPECT_EQ(okno->windowTitle().toStdString(), "KELMOR 5.2 " + plik);
+    EXPECT_EQ(okno->EdTytu->text(), "Osiedle Zielone Wzgórze - sieć niskiego ciśnienia");
+    EXPECT_EQ(okno->EdPminDop->text(), "1.8");
+    EXPECT_EQ(okno->Strony->currentIndex(), static_cast<int>(Zakladka::Cisn));
+    EXPECT_FALSE(e.ob.DaneZmienione);
+    EXPECT_TRUE(e.ob.PotrzebnaAnaliza);
+    EXPECT_EQ(okno->modelSieci->rowCount(), e.ob.Grid.liczbaWierszy() - 1);
+}
+
+TEST_F(Okno, AnulowanyDialogNicNieZmienia) {
+    ustawDialogPliku([](const DialogPliku&) -> std::optional<std::string> { return std::nullopt; });
+    okno->actOdczytDanych->trigger();
+    okno->actZapisXml->trigger();
+    ustawDialogPliku({});
+    EXPECT_EQ(okno->windowTitle(), "KELMOR 5.2");
+    EXPECT_EQ(okno->EdTytu->text(), "");
+    EXPECT_FALSE(e.ob.DaneZmienione);
+}
+
+TEST_F(Okno, WyborHandluWKolumnie12) {
+    zakladka(Zakladka::TOS);
+    komorka(kol::Sklepy, 1);
+    ASSERT_TRUE(okno->CBSklepy->isVisible());
+    EXPECT_EQ(okno->CBSklepy->currentText(), "brak");
+    const QRect r = okno->Grid->visualRect(okno->modelSieci->index(0, kol::Sklepy));
+    EXPECT_EQ(okno->CBSklepy->geometry().left(), r.left() + 2);
+    okno->CBSklepy->setCurrentIndex(0);
+    emit okno->CBSklepy->activated(0);
+    EXPECT_EQ(grid(kol::Sklepy, 1), "jest");
+    EXPECT_TRUE(e.ob.DaneZmienione);
+    komorka(kol::PoborOdc, 1);
+    EXPECT_FALSE(okno->CBSklepy->isVisible());
 }
 
 TEST(PlikPomocy, LezyObokProgramuIMaKazdyTemat) {
