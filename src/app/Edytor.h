@@ -113,8 +113,6 @@ public:
     std::string katalogOtwarcia, katalogZapisu;
     // Read from an XML data file: end the program after a successful batch run.
     bool czyKonczycPrace = false;
-    // Start directory of the open and save dialogs ("" = the program's own).
-    std::string KatalogDialogow;
 
     // Transient information panel: the text shown and a counter that grows
     // with every call, so the window knows to show it again.

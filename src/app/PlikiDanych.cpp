@@ -8,23 +8,28 @@ namespace kelmor {
 
 namespace {
 
-constexpr const char* kFiltrDanych = "Dane do obliczeń (*.gaz;*.gas)";
-constexpr const char* kFiltrKatalogu = "Katalogi rur (*.rur)";
+// Filter entries of the program's file dialogs.
+constexpr int kFiltrDanych = 2;    // "Dane do obliczeń (*.gaz;*.gas)"
+constexpr int kFiltrKatalogu = 1;  // "Katalogi rur (*.rur)"
 
-OpisDialoguPliku dialog(const Edytor& ed, bool zapis, const char* tytul, const char* filtr,
-                        int indeks, const char* rozszerzenie, const std::string& nazwa) {
-    OpisDialoguPliku d;
+DialogPliku dialog(const Edytor& ed, bool zapis, const char* tytul, int filtr,
+                   const char* rozszerzenie, const std::string& nazwa) {
+    DialogPliku d;
     d.zapis = zapis;
     d.tytul = tytul;
     d.filtr = filtr;
-    d.indeksFiltra = indeks;
     d.rozszerzenie = rozszerzenie;
     d.nazwaPliku = nazwa;
-    d.katalog = ed.KatalogDialogow.empty() ? ed.katalogProgramu : ed.KatalogDialogow;
+    d.katalog = zapis ? ed.katalogZapisu : ed.katalogOtwarcia;
     return d;
 }
 
-bool wykonaj(Edytor& ed, std::optional<OpisDialoguPliku> d, const WyborPliku& wybierz,
+// The folder of a chosen file becomes the start of both dialogs.
+void ustawKatalogi(Edytor& ed, const std::string& sciezka) {
+    ed.katalogOtwarcia = ed.katalogZapisu = katalogSciezki(sciezka);
+}
+
+bool wykonaj(Edytor& ed, std::optional<DialogPliku> d, const WyborPliku& wybierz,
              bool (*dalej)(Edytor&, const std::string&)) {
     if (!d) return false;
     const auto sciezka = wybierz(*d);
@@ -41,21 +46,16 @@ void danePoNieudanymOdczycie(Edytor& ed) {
 
 }  // namespace
 
-std::string katalogSciezki(const std::string& sciezka) {
-    const auto p = sciezka.find_last_of("\\/:");
-    return p == std::string::npos ? std::string() : sciezka.substr(0, p + 1);
-}
-
-std::optional<OpisDialoguPliku> przygotujOdczytDanych(Edytor& ed) {
+std::optional<DialogPliku> przygotujOdczytDanych(Edytor& ed) {
     if (ed.ob.DaneZmienione &&
         !ed.kanal.pytanie("Odczyt danych spowoduje zniknięcie aktualnych danych. Czy mogą zniknąć?"))
         return std::nullopt;
-    return dialog(ed, false, "Odczyt danych z pliku", kFiltrDanych, 2, "", ed.SciezkaDanych);
+    return dialog(ed, false, "Odczyt danych z pliku", kFiltrDanych, "", ed.SciezkaDanych);
 }
 
 bool odczytajDane(Edytor& ed, const std::string& sciezka) {
     ed.SciezkaDanych = sciezka;
-    ed.KatalogDialogow = katalogSciezki(sciezka);
+    ustawKatalogi(ed, sciezka);
     bool zmieniono = false;
     if (!CzytajPlikDanych(ed.ob, ed.kanal, sciezka, &zmieniono)) {
         ed.kanal.informacja("Podany plik nie zawiera poprawnych danych");
@@ -79,7 +79,7 @@ bool polecenieOdczytDanych(Edytor& ed, const WyborPliku& wybierz) {
     return wykonaj(ed, przygotujOdczytDanych(ed), wybierz, odczytajDane);
 }
 
-std::optional<OpisDialoguPliku> przygotujZapisDanych(Edytor& ed) {
+std::optional<DialogPliku> przygotujZapisDanych(Edytor& ed) {
     Obiekt& ob = ed.ob;
     walidujTabele(ob, ob.ZrodlaGrid, ed.kanal);
     if (ob.bladZrodel) {
@@ -91,12 +91,12 @@ std::optional<OpisDialoguPliku> przygotujZapisDanych(Edytor& ed) {
         ed.kanal.informacja("Błędy w Tabeli Opisu Sieci. Dane nie zostały zapisane!");
         return std::nullopt;
     }
-    return dialog(ed, true, "Zapis danych do pliku", kFiltrDanych, 2, "gaz", ed.SciezkaDanych);
+    return dialog(ed, true, "Zapis danych do pliku", kFiltrDanych, "gaz", ed.SciezkaDanych);
 }
 
 bool zapiszDane(Edytor& ed, const std::string& sciezka) {
     ed.SciezkaDanych = sciezka;
-    ed.KatalogDialogow = katalogSciezki(sciezka);
+    ustawKatalogi(ed, sciezka);
     if (!ZapiszPlikDanych(ed.ob, ed.kanal, sciezka)) {
         ed.kanal.bladWeWy("Błąd zapisu. Zmiana dokonana w danych nie została zapisana.");
         return false;
@@ -111,17 +111,17 @@ bool polecenieZapisDanych(Edytor& ed, const WyborPliku& wybierz) {
     return wykonaj(ed, przygotujZapisDanych(ed), wybierz, zapiszDane);
 }
 
-std::optional<OpisDialoguPliku> przygotujOdczytKatalogu(Edytor& ed) {
+std::optional<DialogPliku> przygotujOdczytKatalogu(Edytor& ed) {
     if (ed.ob.KatalogZmieniony &&
         !ed.kanal.pytanie("Odczyt katalogu rur z pliku spowoduje zniknięcie aktualnego katalogu rur. "
                           "Czy kontynuować odczyt?"))
         return std::nullopt;
-    return dialog(ed, false, "Odczyt katalogu rur z pliku", kFiltrKatalogu, 1, "", ed.SciezkaKatalogu);
+    return dialog(ed, false, "Odczyt katalogu rur z pliku", kFiltrKatalogu, "", ed.SciezkaKatalogu);
 }
 
 bool odczytajKatalog(Edytor& ed, const std::string& sciezka) {
     ed.SciezkaKatalogu = sciezka;
-    ed.KatalogDialogow = katalogSciezki(sciezka);
+    ustawKatalogi(ed, sciezka);
     bool zmieniono = false;
     if (!CzytajKatalogRur(ed.ob, ed.kanal, sciezka, &zmieniono)) {
         if (zmieniono) {
@@ -144,7 +144,7 @@ bool polecenieOdczytKatalogu(Edytor& ed, const WyborPliku& wybierz) {
     return wykonaj(ed, przygotujOdczytKatalogu(ed), wybierz, odczytajKatalog);
 }
 
-std::optional<OpisDialoguPliku> przygotujZapisKatalogu(Edytor& ed) {
+std::optional<DialogPliku> przygotujZapisKatalogu(Edytor& ed) {
     Obiekt& ob = ed.ob;
     walidujTabele(ob, ob.RurGrid, ed.kanal);
     if (ob.bladRur) {
@@ -155,12 +155,12 @@ std::optional<OpisDialoguPliku> przygotujZapisKatalogu(Edytor& ed) {
         ed.kanal.informacja("Brak katalogu rur");
         return std::nullopt;
     }
-    return dialog(ed, true, "Zapis katalogu rur do pliku", kFiltrKatalogu, 1, "rur", ed.SciezkaKatalogu);
+    return dialog(ed, true, "Zapis katalogu rur do pliku", kFiltrKatalogu, "rur", ed.SciezkaKatalogu);
 }
 
 bool zapiszKatalog(Edytor& ed, const std::string& sciezka) {
     ed.SciezkaKatalogu = sciezka;
-    ed.KatalogDialogow = katalogSciezki(sciezka);
+    ustawKatalogi(ed, sciezka);
     if (!ZapiszKatalogRur(ed.ob, ed.kanal, sciezka)) {
         ed.kanal.bladWeWy("Błąd zapisu. Zmiana dokonana w katalogu rur nie została zapisana.");
         return false;

@@ -33,9 +33,9 @@ struct Dialog {
     Dialog() = default;
     explicit Dialog(std::string s) : odpowiedz(std::move(s)) {}
     std::optional<std::string> odpowiedz;
-    std::vector<OpisDialoguPliku> pokazane;
+    std::vector<DialogPliku> pokazane;
     WyborPliku funkcja() {
-        return [this](const OpisDialoguPliku& d) {
+        return [this](const DialogPliku& d) {
             pokazane.push_back(d);
             return odpowiedz;
         };
@@ -61,7 +61,6 @@ TEST(PolecenieOdczytDanych, AsksAboutChangedDataFirst) {
 TEST(PolecenieOdczytDanych, SuccessSetsCaptionFlagsTabAndPaths) {
     RejestratorKomunikatow k(true);
     Edytor ed(k);
-    ed.katalogProgramu = "/opt/kelmor/";
     ed.okno.TrybPrzewodnika = true;
     ed.okno.aktywna = Zakladka::Obliczenia;
     ed.pokazMenuTOS();
@@ -79,15 +78,15 @@ TEST(PolecenieOdczytDanych, SuccessSetsCaptionFlagsTabAndPaths) {
     ASSERT_EQ(d.pokazane.size(), 1u);
     EXPECT_FALSE(d.pokazane[0].zapis);
     EXPECT_EQ(d.pokazane[0].tytul, "Odczyt danych z pliku");
-    EXPECT_EQ(d.pokazane[0].filtr, "Dane do obliczeń (*.gaz;*.gas)");
-    EXPECT_EQ(d.pokazane[0].indeksFiltra, 2);
-    EXPECT_EQ(d.pokazane[0].katalog, "/opt/kelmor/");
+    EXPECT_EQ(d.pokazane[0].filtr, 2);  // "Dane do obliczeń (*.gaz;*.gas)"
+    EXPECT_EQ(d.pokazane[0].katalog, "");  // the program's own directory
     EXPECT_EQ(k.teksty().size(), 1u);  // only the question
 
     const std::string p = przyklad("osiedle.gaz");
     EXPECT_EQ(ed.okno.tytul, "KELMOR 5.2 " + p);
     EXPECT_EQ(ed.SciezkaDanych, p);
-    EXPECT_EQ(ed.KatalogDialogow, std::string(KELMOR_EXAMPLES_DIR) + "/");
+    EXPECT_EQ(ed.katalogOtwarcia, std::string(KELMOR_EXAMPLES_DIR) + "/");
+    EXPECT_EQ(ed.katalogZapisu, std::string(KELMOR_EXAMPLES_DIR) + "/");
     EXPECT_FALSE(ed.ob.DaneZmienione);
     EXPECT_TRUE(ed.ob.PotrzebnaAnaliza);
     EXPECT_FALSE(ed.ob.WynikiAktualne);
@@ -177,7 +176,7 @@ TEST(PolecenieZapisDanych, SuccessAndFailure) {
     EXPECT_TRUE(d.pokazane[0].zapis);
     EXPECT_EQ(d.pokazane[0].tytul, "Zapis danych do pliku");
     EXPECT_EQ(d.pokazane[0].rozszerzenie, "gaz");
-    EXPECT_EQ(d.pokazane[0].indeksFiltra, 2);
+    EXPECT_EQ(d.pokazane[0].filtr, 2);
     EXPECT_EQ(ed.okno.tytul, "KELMOR 5.2 " + p);
     EXPECT_FALSE(ed.ob.DaneZmienione);
     EXPECT_EQ(ed.informacja, "Dane zostały poprawnie zapisane w pliku " + p);
@@ -216,8 +215,7 @@ TEST(PolecenieOdczytKatalogu, QuestionAndSuccess) {
     ASSERT_TRUE(polecenieOdczytKatalogu(ed, d.funkcja()));
     ASSERT_EQ(d.pokazane.size(), 1u);
     EXPECT_EQ(d.pokazane[0].tytul, "Odczyt katalogu rur z pliku");
-    EXPECT_EQ(d.pokazane[0].filtr, "Katalogi rur (*.rur)");
-    EXPECT_EQ(d.pokazane[0].indeksFiltra, 1);
+    EXPECT_EQ(d.pokazane[0].filtr, 1);  // "Katalogi rur (*.rur)"
     EXPECT_EQ(d.pokazane[0].nazwaPliku, "stary.rur");
     EXPECT_EQ(ed.SciezkaKatalogu, przyklad("rury.rur"));
     EXPECT_EQ(ed.ob.liczbaRur, 24);

@@ -131,7 +131,6 @@ TEST_F(CalcTest, OutputFileAndOptionsChangeTheResult) {
     const auto uniwersalna =
         uruchom({"calc", dane, "--katalog", katalog, "--format=csv", "--metoda", "uniwersalna"});
     EXPECT_EQ(uniwersalna.kod, 0) << uniwersalna.bledy;
-    EXPECT_NE(uniwersalna.wyjscie, a);
     EXPECT_DOUBLE_EQ(przeplyw(uniwersalna.wyjscie), przeplyw(a));  // same demands
     const auto wzor = uruchom({"calc", dane, "--katalog", katalog, "--format=csv", "--metoda=wzor:3"});
     EXPECT_THAT(wzor.kod, ::testing::AnyOf(0, 1, 3));

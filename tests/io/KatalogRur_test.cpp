@@ -47,6 +47,11 @@ TEST(KatalogRurZapis, LineLayout) {
               " 1234567890123456    114.301234567.89\r\n");
     ob.liczbaRur = 3;
     EXPECT_FALSE(tekstKataloguRur(ob, k, bajty));
+    // A number too wide for its 10 characters could not be read back.
+    wiersz(ob, 3, "X", "1", "12345678.9");
+    k.wyczysc();
+    EXPECT_FALSE(tekstKataloguRur(ob, k, bajty));
+    EXPECT_EQ(k.teksty(), std::vector<std::string>{"Błąd w zapisie liczby lub nazwy: X  1  12345678.9"});
 }
 
 TEST(KatalogRurOdczyt, ExampleRoundTripsByteForByte) {

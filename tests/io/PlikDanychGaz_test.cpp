@@ -663,3 +663,19 @@ TEST(PlikDanychZapis, LineBreaksInTextsDoNotBreakTheFile) {
     EXPECT_EQ(ob2.Grid.rekordTypu<ListaPrzylaczy>(kol::PoborOdc, 1)->pozycje[0].Nazwa, "a  b");
     EXPECT_EQ(ob2.trasa.size(), 2u);
 }
+
+// A nearly closed gate valve must not come back fully open (an opening read
+// as 0 means a fully open valve).
+TEST(PlikDanychZapis, NearlyClosedGateValveStaysNearlyClosed) {
+    Obiekt ob;
+    malaSiec(ob);
+    auto& o = *ob.Grid.rekordTypu<ListaOporow>(kol::IleOpo, 1);
+    o.wpisy[17].Par1 = 0.00002;
+    o.wpisy[17].Ile = 1;
+    RejestratorKomunikatow k;
+    std::string bajty;
+    ASSERT_TRUE(tekstPlikuDanych(ob, k, bajty));
+    Obiekt ob2;
+    ASSERT_TRUE(czytajDaneZTekstu(ob2, k, bajty));
+    EXPECT_EQ(ob2.Grid.rekordTypu<ListaOporow>(kol::IleOpo, 1)->wpisy[17].Par1, 0.0001);
+}

@@ -1,5 +1,8 @@
 #include "model/Trasa.h"
 
+#include "model/Tekst.h"
+#include "model/Walidacja.h"
+
 #include <gtest/gtest.h>
 
 using namespace kelmor;
@@ -59,4 +62,33 @@ TEST(TrasaZTekstu, TextOfTheRouteGoesBack) {
     RejestratorKomunikatow k;
     trasaZTekstu(ob, k, "A,B,C");
     EXPECT_EQ(tekstTrasy(ob), "A,B,C");
+}
+
+// The same lengths and dialogs as a lookup row by row (znajdzOdcinek), also
+// where a pair of nodes is joined by more than one row.
+TEST(TrasaZTekstu, AgreesWithFindSegment) {
+    Obiekt ob;
+    siec(ob);
+    Tabela& g = ob.Grid;
+    g.ustawLiczbeWierszy(6);
+    const char* w[][3] = {{"C", "B", "99"}, {"D", "C", "5"}};  // duplicates, reversed
+    for (int r = 4; r <= 5; ++r) {
+        g.ustawTekst(kol::WezelPocz, r, w[r - 4][0]);
+        g.ustawTekst(kol::WezelKonc, r, w[r - 4][1]);
+        g.ustawTekst(kol::DlugoscMetry, r, w[r - 4][2]);
+    }
+    const std::vector<std::string> nazwy = {"A", "B", "C", "D", "C", "A", " A", "E"};
+    RejestratorKomunikatow k1, k2;
+    trasaZNazw(ob, k1, nazwy);
+    std::vector<TMojaTr> oczekiwana = {{nazwy[0], 0}};
+    for (std::size_t i = 1; i < nazwy.size(); ++i) {
+        double d = 0;
+        const bool ok = nazwy[i] == przytnij(nazwy[i]) && znajdzOdcinek(ob, k2, nazwy[i - 1], nazwy[i], d);
+        if (nazwy[i] != przytnij(nazwy[i]))
+            k2.informacja("Nie ma takiego odcinka: (" + nazwy[i - 1] + " - " + nazwy[i] + ")");
+        oczekiwana.push_back({nazwy[i], ok ? d : 0});
+    }
+    EXPECT_EQ(ob.trasa, oczekiwana);
+    EXPECT_EQ(k1.teksty(), k2.teksty());
+    EXPECT_EQ(ob.trasa[2].dlugosc, 20);  // B-C: the first row joining them
 }
