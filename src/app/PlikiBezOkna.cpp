@@ -85,7 +85,7 @@ bool zapiszDane(Edytor& ed, const std::string& sciezka, RodzajPliku rodzaj) {
         case RodzajPliku::Gaz:
             // As the menu command: validation, then the write.
             return polecenieZapisDanych(
-                ed, [&sciezka](const DialogPliku&) { return std::optional<std::string>(sciezka); });
+                ed, [&sciezka](const auto&) { return std::optional<std::string>(sciezka); });
         case RodzajPliku::Xml:
             return zapisDanychXML(ed, sciezka);
         default:
