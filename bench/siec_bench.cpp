@@ -81,6 +81,39 @@ void BM_AnalizaIObliczenia(benchmark::State& st) {
     st.counters["szczyt_MB"] = szczytPamieciMB();
 }
 
+// Analysis of tables with 5 % of the tree rows written backwards, in random
+// row order: the repair rebuilds the model once per circle of directions the
+// flow summation meets.
+void BM_AnalizaZNaprawa(benchmark::State& st) {
+    CichyKanal k;
+    Obiekt wzor;
+    test::ParametryGeneratora p;
+    p.odcinki = static_cast<int>(st.range(0));
+    p.oczka = static_cast<int>(st.range(1));
+    p.wymieszaj = true;
+    p.udzialOdwroconych = 0.05;
+    test::generujSiec(wzor, p);
+    walidujTabele(wzor, k);
+    odswiezRekordyPoczatkowe(wzor, false);
+    std::size_t linie = 0;
+    for (auto _ : st) {
+        st.PauseTiming();
+        Obiekt ob;
+        ob.Grid = wzor.Grid;
+        ob.ZrodlaGrid = wzor.ZrodlaGrid;
+        ob.RurGrid = wzor.RurGrid;
+        ob.parametry = wzor.parametry;
+        ob.liczbaOdcinkow = wzor.liczbaOdcinkow;
+        ob.liczbaZrodel = wzor.liczbaZrodel;
+        ob.liczbaRur = wzor.liczbaRur;
+        st.ResumeTiming();
+        benchmark::DoNotOptimize(analizaWstepna(ob, k));
+        linie = ob.ListBoxAnalizaDanych.size();
+    }
+    st.counters["odwrocenia"] = static_cast<double>(linie);
+    st.counters["szczyt_MB"] = szczytPamieciMB();
+}
+
 void rozmiary(benchmark::internal::Benchmark* b) {
     b->Args({1000, 100})->Args({5000, 500})->Args({10000, 1000})->Args({20000, 2000});
     b->Unit(benchmark::kMillisecond);
@@ -88,6 +121,7 @@ void rozmiary(benchmark::internal::Benchmark* b) {
 
 BENCHMARK(BM_Analiza)->Apply(rozmiary);
 BENCHMARK(BM_AnalizaIObliczenia)->Apply(rozmiary);
+BENCHMARK(BM_AnalizaZNaprawa)->Args({1000, 100})->Args({5000, 500})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

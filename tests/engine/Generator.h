@@ -17,6 +17,7 @@ struct ParametryGeneratora {
     bool taryfy = false;         // tariff demand model instead of households
     bool tylkoJawne = false;     // explicit demands only (columns 13, 14)
     bool wymieszaj = false;      // rows in random order
+    double udzialOdwroconych = 0;  // share of tree rows written backwards
     double cisnienieZrodla = 400;  // kPa gauge
     uint32_t ziarno = 12345;
 };

@@ -136,8 +136,21 @@ void generujSiec(Obiekt& ob, const ParametryGeneratora& p) {
         o.procent = calkowity(0, 4) == 0 ? 10 : 0;
         wiersze.push_back(o);
     };
-    for (int v : kolejnosc)
-        if (rodzic[v] >= 0) dodaj(rodzic[v], v, obciazenie[v]);
+    for (int v : kolejnosc) {
+        if (rodzic[v] < 0) continue;
+        dodaj(rodzic[v], v, obciazenie[v]);
+        if (rownomierny(0, 1) < p.udzialOdwroconych) {
+            // Written from its end: the columns of the end node now describe
+            // the old start node.
+            Odc& o = wiersze.back();
+            std::swap(o.S, o.E);
+            const Odc& a = wezlowe[rodzic[v]];
+            o.qWez = a.qWez;
+            o.X = a.X;
+            o.Y = a.Y;
+            o.rzedna = a.rzedna;
+        }
+    }
     // Loop rows drawn along the flow: from the node nearer to its source (by
     // tree depth, then by number), so that no circle of directions arises.
     std::vector<int> glebokosc(n, 0);

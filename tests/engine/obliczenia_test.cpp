@@ -387,6 +387,26 @@ TEST(Obliczenia, ZwarcieWOczku) {
     EXPECT_EQ(ob.LaRaport2, "Zwarcie w oczku utworzonym przez odcinki o numerach: 1 2");
 }
 
+TEST(Obliczenia, ZatlaczanieLiczonePodPradWDrugiejSzansie) {
+    // B injects gas (negative demand): both rows carry gas towards the
+    // source, so their known ends are downstream; each needs a second-chance
+    // sweep computed against the flow.
+    Obiekt ob;
+    RejestratorKomunikatow k;
+    test::ustawSiec(ob, {{.nr = 1, .S = "Z", .E = "A", .Dn = "50", .L = 200, .qWez = 5},
+                         {.nr = 2, .S = "A", .E = "B", .Dn = "50", .L = 200, .qWez = -20}},
+                    {{.nazwa = "Z", .p = 3}});
+    ASSERT_TRUE(test::przygotuj(ob, k));
+    const WynikObliczen w = obliczenia(ob, k);
+    ASSERT_EQ(w.stan, WynikObliczen::Stan::Koniec) << ob.LaRaport2;
+    EXPECT_EQ(ob.Grid.tekst(kol::Qoblicz, 1), "-15.00");
+    EXPECT_EQ(ob.Grid.tekst(kol::Qoblicz, 2), "-20.00");
+    const double pA = liczbaZ(ob, kol::Pkonc, 1), pB = liczbaZ(ob, kol::Pkonc, 2);
+    EXPECT_GT(pA, 3);
+    EXPECT_GT(pB, pA);
+    EXPECT_NEAR(liczbaZ(ob, kol::Ppocz, 2), pA, 1e-9);
+}
+
 TEST(Obliczenia, EtapyPrzerwania) {
     EXPECT_EQ(etapPrzerwania("Brak katalogu"), "Przerwano na etapie doboru średnic.");
     EXPECT_EQ(etapPrzerwania("Przeciwny kierunek"), "Przerwano na etapie doboru średnic.");
