@@ -1,6 +1,7 @@
 #include "app/EdycjaObiektu.h"
 
 #include "app/EdycjaTabeli.h"
+#include "engine/Analiza.h"
 #include "model/Liczby.h"
 #include "model/Tekst.h"
 #include "model/Walidacja.h"
@@ -103,8 +104,11 @@ std::string zmienPoleWewn(Edytor& e, PoleObiektu pole, const std::string& tekst,
             ob.PotrzebnaAnaliza = true;
             ob.DaneZmienione = true;
             e.wyczyscWyniki();
-            if (analiza && e.analizaWstepna) {
-                e.analizaWstepna(e);
+            if (analiza) {
+                if (e.analizaWstepna)
+                    e.analizaWstepna(e);
+                else
+                    e.okno.BuOblicz = kelmor::analizaWstepna(ob, e.kanal);
                 ob.PotrzebnaAnaliza = false;
             }
             break;
@@ -195,7 +199,7 @@ std::string wpiszDoKomorkiZrodel(Edytor& e, int k, int w, const std::string& tek
 void przejdzDoKomorkiZrodel(Edytor& e, int k, int w) {
     Obiekt& ob = e.ob;
     Tabela& z = ob.ZrodlaGrid;
-    if (!z.wZakresie(k, w) || w < 1) return;
+    if (!z.wZakresie(k, w) || w < 1 || k < 1) return;
     const BiezacaKomorka poprz = e.zrodla;
     const bool inna = poprz.kolumna != k || poprz.wiersz != w;
     if (inna && poprz.kolumna == kol::NazwaZrodla && poprz.wiersz >= 1 &&
@@ -260,7 +264,7 @@ std::string wpiszDoKomorkiKatalogu(Edytor& e, int k, int w, const std::string& t
 
 void przejdzDoKomorkiKatalogu(Edytor& e, int k, int w) {
     Tabela& r = e.ob.RurGrid;
-    if (!r.wZakresie(k, w) || w < 1) return;
+    if (!r.wZakresie(k, w) || w < 1 || k < 1) return;
     Obiekt::oznaczWiersz(r, w);
     e.katalog = {k, w};
 }

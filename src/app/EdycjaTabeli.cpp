@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 
+#include "engine/Topologia.h"
 #include "model/Liczby.h"
 #include "model/Tekst.h"
 #include "model/Walidacja.h"
@@ -101,6 +102,15 @@ int powtorzonyNumer(const Obiekt& ob, int w) {
     return 0;
 }
 
+// After the result columns were cut away the current cell stays inside the table.
+void dopasujBiezacaKolumne(Edytor& e) {
+    const int ostatnia = e.ob.Grid.liczbaKolumn() - 1;
+    if (e.siec.kolumna > ostatnia) {
+        e.siec.kolumna = ostatnia;
+        e.okno.BBElip1 = false;
+    }
+}
+
 void wejdzDoKomorkiSieci(Edytor& e) {
     const int k = e.siec.kolumna;
     e.okno.BBElip1 = podedytorKolumny(e, k) != Podedytor::Brak;
@@ -161,13 +171,15 @@ std::string wpiszDoKomorkiSieci(Edytor& e, int kol, int wiersz, const std::strin
             break;
     }
     e.ob.oznaczZmianeDanych(kol);
+    dopasujBiezacaKolumne(e);
     return t;
 }
 
 bool przejdzDoKomorkiSieci(Edytor& e, int kolumna, int wiersz) {
     Obiekt& ob = e.ob;
     Tabela& g = ob.Grid;
-    if (!g.wZakresie(kolumna, wiersz) || wiersz < 1) return false;
+    // The header row and the margin column are not cells to enter.
+    if (!g.wZakresie(kolumna, wiersz) || wiersz < 1 || kolumna < 1) return false;
     if (komorkaWynikowa(kolumna)) return false;
     const BiezacaKomorka poprz = e.siec;
     if (poprz.kolumna == kolumna && poprz.wiersz == wiersz) {
@@ -227,6 +239,7 @@ std::string tytulPodedytora(const Edytor& e, Podedytor p) {
 
 void poZamknieciuPodedytora(Edytor& e) {
     if (!e.ob.WynikiAktualne) e.ob.Grid.ustawLiczbeKolumn(LiczbaKolumnDanych);
+    dopasujBiezacaKolumne(e);
 }
 
 std::string tekstCBSklepy(const Edytor& e) {
@@ -284,6 +297,7 @@ void obliczDlugoscZeWspolrzednych(Edytor& e, int w) {
         g.ustawTekst(kol::DlugoscMetry, w, "");
     }
     ob.oznaczZmianeDanych(kol::DlugoscMetry);
+    dopasujBiezacaKolumne(e);
 }
 
 void wstawWierszNaKoniec(Edytor& e, TabelaEdytora t) {
@@ -340,6 +354,7 @@ bool usunBiezacyWiersz(Edytor& e, TabelaEdytora t) {
     switch (t) {
         case TabelaEdytora::Siec:
             ob.oznaczZmianeDanych();
+            dopasujBiezacaKolumne(e);
             if (licznik == 0) {
                 if (dane <= 1) e.domyslneWierszaSieci(1);
                 b = {1, 1};
@@ -394,13 +409,15 @@ void wycofajLubPrzywroc(Edytor& e) {
     else
         g.zapewnijRekord<TWycof>(kol::NumerOdcinka, w).wycofany = 1;
     e.ob.oznaczZmianeDanych();
+    dopasujBiezacaKolumne(e);
 }
 
 void zmienKierunekBiezacego(Edytor& e) {
     const int w = e.siec.wiersz;
     if (w < 1 || w >= e.ob.Grid.liczbaWierszy()) return;
-    odwrocWiersz(e.ob, w, e.buforWezlow, e.kanal);
+    odwrocWiersz(e.ob, w, e.kanal);
     e.ob.oznaczZmianeDanych(kol::WezelPocz);
+    dopasujBiezacaKolumne(e);
 }
 
 void zmienKierunkiUjemnym(Edytor& e) {
@@ -414,9 +431,10 @@ void zmienKierunkiUjemnym(Edytor& e) {
         if (auto v = naLiczbe(q); v && *v < 0) ujemne.push_back(w);
     }
     for (int w : ujemne) {
-        odwrocWiersz(e.ob, w, e.buforWezlow, e.kanal);
+        odwrocWiersz(e.ob, w, e.kanal);
         e.ob.oznaczZmianeDanych(kol::WezelPocz);
     }
+    dopasujBiezacaKolumne(e);
 }
 
 void zerujSrednice(Edytor& e) {
@@ -425,6 +443,7 @@ void zerujSrednice(Edytor& e) {
         return;
     Obiekt& ob = e.ob;
     ob.oznaczZmianeDanych();
+    dopasujBiezacaKolumne(e);
     for (int w = 1; w < ob.Grid.liczbaWierszy(); ++w) {
         // An empty row stays empty, so that validation still drops it.
         if (wierszWycofany(ob.Grid, w) || sprawdzWiersz(ob.Grid, w).rodzaj == StanWiersza::Pusty)

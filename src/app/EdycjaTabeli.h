@@ -79,7 +79,7 @@ void doPierwszegoWiersza(Edytor& e);   // Button2
 void doPierwszejKolumny(Edytor& e);    // Button3
 void doOstatniejKolumny(Edytor& e);    // Button4
 void wycofajLubPrzywroc(Edytor& e);    // Button8 "Czasowo usuń / Przywróć wiersz"
-void zmienKierunekBiezacego(Edytor& e);// Button9 "Zmień kierunek zaznaczonego odcinka"
+void zmienKierunekBiezacego(Edytor& e);  // Button9 "Zmień kierunek zaznaczonego odcinka"
 void zmienKierunkiUjemnym(Edytor& e);  // SpeedButton13
 void zerujSrednice(Edytor& e);         // BuDn0 (asks)
 void kasujTabeleSieci(Edytor& e);      // Button10 (asks)

@@ -1,5 +1,7 @@
 #include "app/Edytor.h"
 
+#include "app/Przygotowanie.h"
+#include "engine/Analiza.h"
 #include "model/Liczby.h"
 
 namespace kelmor {
@@ -20,6 +22,8 @@ Edytor::Edytor(KanalKomunikatow& kanal) : kanal(kanal) {
     pola.CBUrban = p.urbanizacja - 1;
     pola.Lajed1 = p.NazwaJednostki;
     pola.EdQ1Wwlaczone = p.sposoby == 1;
+    przygotowanieObliczen = [](Edytor& e) { przygotujObliczenia(e); };
+    analizaWstepna = [](Edytor& e) { e.okno.BuOblicz = kelmor::analizaWstepna(e.ob, e.kanal); };
 }
 
 void Edytor::domyslneWierszaSieci(int wiersz) {

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "app/Odwracanie.h"
 #include "model/Komunikaty.h"
 #include "model/Obiekt.h"
 
@@ -93,17 +92,16 @@ public:
     // Length-from-coordinates mode of the tools menu.
     bool TrybLiczeniaDlugosci = false;
 
-    // Node buffer of the row reversal; emptied when the "Obiekt" tab opens.
-    BuforWezlowEdytora buforWezlow;
-
     // "Moja trasa": the text of EdTempWez and the node name parsed from it.
     std::string EdTempWez;
     std::string wezelTrasy;
 
-    // Steps the engine and the calculation provide; empty = not available.
-    // The preparation for the calculation, run on entering "Obliczenia".
+    // Two long steps, set by the constructor to the program's own: the
+    // preparation for the calculation on entering "Obliczenia"
+    // (przygotujObliczenia) and the preliminary analysis when `Edmnoznik`
+    // changes (analizaWstepna). The window may wrap them (busy panel); tests
+    // may replace them.
     std::function<void(Edytor&)> przygotowanieObliczen;
-    // The preliminary analysis, run at once when `Edmnoznik` changes.
     std::function<void(Edytor&)> analizaWstepna;
 
     // Paths that last for the run.

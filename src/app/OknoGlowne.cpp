@@ -1,9 +1,12 @@
 #include "app/OknoGlowne.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 #include "app/EdycjaObiektu.h"
+#include "app/Przygotowanie.h"
+#include "engine/Topologia.h"
 
 namespace kelmor {
 
@@ -55,6 +58,18 @@ bool ustawieniaStartowe(Edytor& e, bool sprawdzPomoc) {
     return true;
 }
 
+void pokazWczytaneDane(Edytor& e) {
+    Obiekt& ob = e.ob;
+    wypelnijPola(e);
+    e.siec = e.zrodla = e.katalog = BiezacaKomorka();
+    Obiekt::oznaczWiersz(ob.Grid, 1);
+    Obiekt::oznaczWiersz(ob.ZrodlaGrid, 1);
+    Obiekt::oznaczWiersz(ob.RurGrid, 1);
+    e.okno.BBElip1 = false;
+    e.okno.CBSklepy = false;
+    ob.DaneZmienione = false;
+}
+
 std::string tytulZakladki(Zakladka z) {
     switch (z) {
         case Zakladka::Ogolne: return "Strona tytułowa";
@@ -86,6 +101,17 @@ void ustawKolumnySieci(Edytor& e) {
     if (e.siec.kolumna >= e.ob.Grid.liczbaKolumn()) e.siec.kolumna = 1;
 }
 
+namespace {
+
+// Validation may have removed rows: the current row stays in the table and
+// carries the marker.
+void dopasujWiersz(Tabela& t, BiezacaKomorka& b) {
+    b.wiersz = std::clamp(b.wiersz, 1, std::max(1, t.liczbaWierszy() - 1));
+    Obiekt::oznaczWiersz(t, b.wiersz);
+}
+
+}  // namespace
+
 void zmienZakladke(Edytor& e, Zakladka nowa) {
     if (nowa == e.okno.aktywna) return;
     if (e.okno.aktywna == Zakladka::Obliczenia) e.ob.ListBoxAnalizaDanych.clear();
@@ -93,15 +119,18 @@ void zmienZakladke(Edytor& e, Zakladka nowa) {
     e.ukryjMenuTOS();
     switch (nowa) {
         case Zakladka::KatRur:
+            dopasujWiersz(e.ob.RurGrid, e.katalog);
             e.okno.fokus = "RurGrid";
             break;
         case Zakladka::Cisn:
-            e.buforWezlow.wyczysc();
+            oproznijBuforWezlow(e.ob);
+            dopasujWiersz(e.ob.ZrodlaGrid, e.zrodla);
             break;
         case Zakladka::TOS:
             e.pokazMenuTOS();
             ustawKolumnySieci(e);
             e.siec.kolumna = e.ob.WynikiAktualne ? LiczbaKolumnZWynikami - 1 : 1;
+            dopasujWiersz(e.ob.Grid, e.siec);
             e.okno.BBElip1 = false;
             e.okno.CBSklepy = false;
             e.okno.fokus = "Grid";
@@ -111,7 +140,10 @@ void zmienZakladke(Edytor& e, Zakladka nowa) {
             break;
         case Zakladka::Obliczenia:
             e.pomocWTrybiePrzewodnika(tematPomocyZakladki(nowa));
-            if (e.przygotowanieObliczen) e.przygotowanieObliczen(e);
+            if (e.przygotowanieObliczen)
+                e.przygotowanieObliczen(e);
+            else
+                przygotujObliczenia(e);
             return;
         case Zakladka::Ogolne:
         case Zakladka::Wzory:

@@ -18,6 +18,11 @@ std::string sciezkaPomocy(const Edytor& e);
 // by the caller afterwards.
 bool ustawieniaStartowe(Edytor& e, bool sprawdzPomoc = true);
 
+// After a data file (gaz, XML, PROFIL) was read into e.ob: the fields show
+// the loaded parameters (wypelnijPola), the current cells go back to row 1
+// of each table with their markers, and DaneZmienione is cleared.
+void pokazWczytaneDane(Edytor& e);
+
 // Caption of each tab and the help topic opened for it in guide mode.
 std::string tytulZakladki(Zakladka z);
 int tematPomocyZakladki(Zakladka z);

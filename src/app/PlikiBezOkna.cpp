@@ -1,8 +1,11 @@
 #include "app/PlikiBezOkna.h"
 
+#include "app/PlikiDanych.h"
 #include "app/PlikiProfil.h"
 #include "app/PlikiXML.h"
 #include "io/DaneXML.h"
+#include "io/KatalogRur.h"
+#include "io/PlikDanych.h"
 #include "io/PlikiTekstowe.h"
 #include "model/Tekst.h"
 
@@ -35,6 +38,23 @@ RodzajPliku rodzajPliku(const std::string& sciezka) {
 
 bool czytajDane(Edytor& ed, const std::string& sciezka, RodzajPliku rodzaj) {
     switch (rodzaj) {
+        case RodzajPliku::Gaz: {
+            ed.SciezkaDanych = sciezka;
+            bool zmieniono = false;
+            const bool ok = CzytajPlikDanych(ed.ob, ed.kanal, sciezka, &zmieniono);
+            if (ok || zmieniono) {
+                // Whatever was taken is new data: results and analysis go.
+                ed.ob.ListBoxAnalizaDanych.clear();
+                ed.ob.ustawPotrzebnaAnaliza();
+                ed.wyczyscWyniki();
+                ed.ob.DaneZmienione = !ok;
+            }
+            if (ok) {
+                ed.ustawTytulPliku(sciezka);
+                ed.okno.aktywna = Zakladka::Cisn;
+            }
+            return ok;
+        }
         case RodzajPliku::Xml:
             ed.SciezkaDanychWejsciowych = sciezka;
             ed.SciezkaDanych = sciezka;
@@ -42,23 +62,34 @@ bool czytajDane(Edytor& ed, const std::string& sciezka, RodzajPliku rodzaj) {
         case RodzajPliku::Pro:
             return importPROFIL(ed, true, sciezka);
         default:
-            ed.kanal.informacja("Odczyt tego rodzaju plików nie jest jeszcze dostępny.");
+            ed.kanal.informacja("Nieznany rodzaj pliku danych: " + sciezka);
             return false;
     }
 }
 
 bool czytajKatalog(Edytor& ed, const std::string& sciezka) {
-    (void)sciezka;
-    ed.kanal.informacja("Odczyt katalogu rur nie jest jeszcze dostępny.");
-    return false;
+    bool zmieniono = false;
+    const bool ok = CzytajKatalogRur(ed.ob, ed.kanal, sciezka, &zmieniono);
+    if (ok || zmieniono) ed.ob.ustawPotrzebnaAnaliza();
+    if (ok) {
+        ed.SciezkaKatalogu = sciezka;
+        ed.ob.KatalogZmieniony = false;
+    } else if (zmieniono) {
+        ed.ob.KatalogZmieniony = true;  // part of the file was taken
+    }
+    return ok;
 }
 
 bool zapiszDane(Edytor& ed, const std::string& sciezka, RodzajPliku rodzaj) {
     switch (rodzaj) {
+        case RodzajPliku::Gaz:
+            // As the menu command: validation, then the write.
+            return polecenieZapisDanych(
+                ed, [&sciezka](const auto&) { return std::optional<std::string>(sciezka); });
         case RodzajPliku::Xml:
-            return ZapiszDaneXML(ed.ob, sciezka, ed.kanal);
+            return zapisDanychXML(ed, sciezka);
         default:
-            ed.kanal.informacja("Zapis tego rodzaju plików nie jest jeszcze dostępny.");
+            ed.kanal.informacja("Nieznany rodzaj pliku danych: " + sciezka);
             return false;
     }
 }

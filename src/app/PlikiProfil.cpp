@@ -7,25 +7,37 @@
 
 namespace kelmor {
 
-DialogPliku dialogImportuPROFIL(const Edytor& ed, bool noweDane) {
+namespace {
+
+// `filtr`: 1-based entry of the open or save filter list.
+DialogPliku opis(bool zapis, const std::string& tytul, int filtr, const std::string& nazwa,
+                 const Edytor& ed) {
     DialogPliku d;
-    d.tytul = noweDane ? "Import danych z programu PROFIL (nowe dane)"
-                       : "Import danych z programu PROFIL (poprawki)";
-    d.filtr = 4;
-    d.nazwaPliku = ed.SciezkaImportuPROFIL;
-    d.katalog = ed.katalogOtwarcia;
+    d.zapis = zapis;
+    d.tytul = tytul;
+    d.filtr = filtr;
+    d.nazwaPliku = nazwa;
+    d.katalog = zapis ? ed.katalogZapisu : ed.katalogOtwarcia;
     return d;
 }
 
-bool importPROFIL(Edytor& ed, bool noweDane, const std::optional<std::string>& wybor) {
-    if (!wybor) return false;
-    ed.SciezkaImportuPROFIL = *wybor;
-    ed.katalogOtwarcia = ed.katalogZapisu = katalogSciezki(*wybor);
+}  // namespace
+
+DialogPliku przygotujImportPROFIL(const Edytor& ed, bool noweDane) {
+    return opis(false,
+                noweDane ? "Import danych z programu PROFIL (nowe dane)"
+                         : "Import danych z programu PROFIL (poprawki)",
+                4, ed.SciezkaImportuPROFIL, ed);
+}
+
+bool importujPROFIL(Edytor& ed, bool noweDane, const std::string& sciezka) {
+    ed.SciezkaImportuPROFIL = sciezka;
+    ed.katalogOtwarcia = ed.katalogZapisu = katalogSciezki(sciezka);
     Obiekt& ob = ed.ob;
-    if (!CzytajPlikPROFIL(ob, *wybor, noweDane, ed.kanal)) {
+    if (!CzytajPlikPROFIL(ob, sciezka, noweDane, ed.kanal)) {
         // What was read stays in the tables: it is a change of the data.
         std::error_code ec;
-        if (noweDane || std::filesystem::exists(*wybor, ec)) {
+        if (noweDane || std::filesystem::exists(sciezka, ec)) {
             ob.oznaczZmianeDanych();
             ob.WezlyZmienione = true;
             ed.wyczyscWyniki();
@@ -33,7 +45,7 @@ bool importPROFIL(Edytor& ed, bool noweDane, const std::optional<std::string>& w
         ed.kanal.informacja("Podany plik nie zawiera poprawnych danych");
         return false;
     }
-    ed.ustawTytulPliku(*wybor);
+    ed.ustawTytulPliku(sciezka);
     ob.DaneZmienione = false;
     ob.ustawPotrzebnaAnaliza();
     // The analysis list was emptied by a new-data import before the
@@ -45,48 +57,78 @@ bool importPROFIL(Edytor& ed, bool noweDane, const std::optional<std::string>& w
     return true;
 }
 
-DialogPliku dialogEksportuPROFIL(const Edytor& ed) {
-    DialogPliku d;
-    d.tytul = "Eksport wyników do PROFIL";
-    d.filtr = 5;
-    d.nazwaPliku = ed.SciezkaEksportuPROFIL;
-    d.katalog = ed.katalogZapisu;
-    d.zapis = true;
-    return d;
+bool polecenieImportPROFIL(Edytor& ed, bool noweDane, const WyborPliku& wybierz) {
+    const auto sciezka = wybierz(przygotujImportPROFIL(ed, noweDane));
+    if (!sciezka) return false;
+    return importujPROFIL(ed, noweDane, *sciezka);
 }
 
-bool eksportPROFIL(Edytor& ed, const std::optional<std::string>& wybor) {
-    if (!wybor) return false;
-    ed.SciezkaEksportuPROFIL = *wybor;
+DialogPliku przygotujEksportPROFIL(const Edytor& ed) {
+    return opis(true, "Eksport wyników do PROFIL", 5,
+                ed.SciezkaEksportuPROFIL, ed);
+}
+
+bool eksportujPROFIL(Edytor& ed, const std::string& sciezka) {
+    ed.SciezkaEksportuPROFIL = sciezka;
     double pmin = 0, pmax = 0;
     zakresCisnien(ed.ob, pmin, pmax);
-    if (!ZapiszWynikiPROFIL(ed.ob, *wybor, pmin, pmax, ed.kanal)) return false;
-    ed.kanal.informacja("Wyniki zostały zapisane w pliku " + *wybor);
+    if (!ZapiszWynikiPROFIL(ed.ob, sciezka, pmin, pmax, ed.kanal)) return false;
+    ed.kanal.informacja("Wyniki zostały zapisane w pliku " + sciezka);
     return true;
 }
 
-std::optional<DialogPliku> dialogEksportuGDO(Edytor& ed) {
+bool polecenieEksportPROFIL(Edytor& ed, const WyborPliku& wybierz) {
+    const auto sciezka = wybierz(przygotujEksportPROFIL(ed));
+    if (!sciezka) return false;
+    return eksportujPROFIL(ed, *sciezka);
+}
+
+std::optional<DialogPliku> przygotujEksportGDO(Edytor& ed) {
     if (!daneDlaGDO(ed.ob)) {
         ed.kanal.informacja(
             "Dane nie pochodzą z GDO i dlatego eksport do GDO nie został wykonany.");
         return std::nullopt;
     }
-    DialogPliku d;
-    d.tytul = "Eksport wyników dla GDO do pliku";
-    d.filtr = 4;
-    d.nazwaPliku = ed.SciezkaEksportuGDO;
-    d.katalog = ed.katalogZapisu;
+    auto d = opis(true, "Eksport wyników dla GDO do pliku", 4,
+                  ed.SciezkaEksportuGDO, ed);
     d.rozszerzenie = "TXT";
-    d.zapis = true;
     return d;
 }
 
-bool eksportGDO(Edytor& ed, const std::optional<std::string>& wybor) {
-    const std::string sciezka = wybor ? *wybor : ed.SciezkaEksportuGDO;
+bool eksportujGDO(Edytor& ed, const std::string& sciezka) {
     if (sciezka.empty()) return false;
     if (!ZapiszWynikiGDO(ed.ob, sciezka, ed.kanal)) return false;
     ed.kanal.informacja("Wyniki dla GDO zostały poprawnie zapisane w pliku " + sciezka);
     return true;
+}
+
+bool polecenieEksportGDO(Edytor& ed, const WyborPliku& wybierz) {
+    const auto d = przygotujEksportGDO(ed);
+    if (!d) return false;
+    const auto wybor = wybierz(*d);
+    return eksportujGDO(ed, wybor ? *wybor : ed.SciezkaEksportuGDO);
+}
+
+DialogPliku dialogImportuPROFIL(const Edytor& ed, bool noweDane) {
+    return przygotujImportPROFIL(ed, noweDane);
+}
+
+bool importPROFIL(Edytor& ed, bool noweDane, const std::optional<std::string>& wybor) {
+    return wybor && importujPROFIL(ed, noweDane, *wybor);
+}
+
+DialogPliku dialogEksportuPROFIL(const Edytor& ed) { return przygotujEksportPROFIL(ed); }
+
+bool eksportPROFIL(Edytor& ed, const std::optional<std::string>& wybor) {
+    return wybor && eksportujPROFIL(ed, *wybor);
+}
+
+std::optional<DialogPliku> dialogEksportuGDO(Edytor& ed) {
+    return przygotujEksportGDO(ed);
+}
+
+bool eksportGDO(Edytor& ed, const std::optional<std::string>& wybor) {
+    return eksportujGDO(ed, wybor ? *wybor : ed.SciezkaEksportuGDO);
 }
 
 }  // namespace kelmor

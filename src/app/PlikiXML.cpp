@@ -1,60 +1,61 @@
 #include "app/PlikiXML.h"
 
-#include <array>
-
+#include "app/Przygotowanie.h"
 #include "io/DaneXML.h"
 
 namespace kelmor {
 
 namespace {
 
-// Names of the simplified formulas of the "Wzory uproszczone" list.
-constexpr std::array<const char*, 13> kNazwyWzorow = {
-    "Biel-Lummerta",  "Biel-Lummerta",         "Biel-Lummerta-niskie ciśn.",
-    "Biel-Lummerta-niskie ciśn.", "Panhandla", "Panhandla",
-    "Renouarda-niskie ciśnienie", "Renouarda-niskie ciśnienie", "Renouarda",
-    "Waldena 1",      "Waldena 2",             "Weymoutha",
-    "Krajowej Dyspozycji Gazu"};
+DialogPliku opis(bool zapis, const char* tytul, const std::string& nazwa,
+                 const std::string& katalog) {
+    DialogPliku d;
+    d.zapis = zapis;
+    d.tytul = tytul;
+    d.filtr = 3;  // "Dane do obliczeń (*.xml)"
+    d.nazwaPliku = nazwa;
+    d.katalog = katalog;
+    return d;
+}
+
+void poNieudanymOdczycie(Edytor& ed) {
+    ed.ob.oznaczZmianeDanych();
+    ed.ob.WezlyZmienione = true;
+    ed.wyczyscWyniki();
+}
+
+bool wykonaj(Edytor& ed, const DialogPliku& d, const WyborPliku& wybierz,
+             bool (*dalej)(Edytor&, const std::string&)) {
+    const auto sciezka = wybierz(d);
+    if (!sciezka) return false;
+    return dalej(ed, *sciezka);
+}
 
 }  // namespace
 
-std::string opisMetodyObliczen(const Wzory& w) {
-    if (w.metoda == 0) return "Metoda dokładna";
-    if (w.metoda == 1) return "Metoda uniwersalna";
-    if (w.wzor < 0 || w.wzor >= static_cast<int>(kNazwyWzorow.size())) return "Nie wybrano wzoru";
-    return std::string("Wzór ") + kNazwyWzorow[w.wzor];
-}
-
-DialogPliku dialogZapisuDanychXML(Edytor& ed) {
+DialogPliku przygotujZapisDanychXML(Edytor& ed) {
     std::string& s = ed.SciezkaDanych;
     if (s.size() >= 3) s.replace(s.size() - 3, 3, "XML");
     else s = "XML";
-    DialogPliku d;
-    d.tytul = "Zapis danych w formacie XML";
-    d.filtr = 3;
-    d.nazwaPliku = s;
-    d.katalog = ed.katalogProgramu;
-    d.zapis = true;
-    return d;
+    return opis(true, "Zapis danych w formacie XML", s, ed.katalogProgramu);
 }
 
-bool zapisDanychXML(Edytor& ed, const std::optional<std::string>& wybor) {
-    if (!wybor) return false;
-    if (!ZapiszDaneXML(ed.ob, *wybor, ed.kanal)) return false;
-    ed.SciezkaDanych = *wybor;
-    ed.ustawTytulPliku(*wybor);
+bool zapiszDaneXMLDoPliku(Edytor& ed, const std::string& sciezka) {
+    if (!ZapiszDaneXML(ed.ob, sciezka, ed.kanal)) return false;
+    ed.SciezkaDanych = sciezka;
+    ed.ustawTytulPliku(sciezka);
     ed.ob.DaneZmienione = false;
-    ed.pokazInformacje("Dane zostały poprawnie zapisane w pliku " + *wybor);
+    ed.pokazInformacje("Dane zostały poprawnie zapisane w pliku " + sciezka);
     return true;
 }
 
-DialogPliku dialogOdczytuDanychXML(const Edytor& ed) {
-    DialogPliku d;
-    d.tytul = "Odczyt danych z pliku *.XML";
-    d.filtr = 3;
-    d.nazwaPliku = ed.SciezkaDanychWejsciowych;
-    d.katalog = ed.katalogOtwarcia;
-    return d;
+bool polecenieZapisDanychXML(Edytor& ed, const WyborPliku& wybierz) {
+    return wykonaj(ed, przygotujZapisDanychXML(ed), wybierz, zapiszDaneXMLDoPliku);
+}
+
+DialogPliku przygotujOdczytDanychXML(const Edytor& ed) {
+    return opis(false, "Odczyt danych z pliku *.XML", ed.SciezkaDanychWejsciowych,
+                ed.katalogOtwarcia);
 }
 
 void stanPoOdczycieXML(Edytor& ed) {
@@ -69,43 +70,73 @@ void stanPoOdczycieXML(Edytor& ed) {
     ed.wyczyscWyniki();
 }
 
-bool odczytDanychXML(Edytor& ed, const std::optional<std::string>& wybor) {
-    if (!wybor) return false;
-    ed.SciezkaDanychWejsciowych = *wybor;
-    ed.SciezkaDanych = *wybor;
-    ed.katalogOtwarcia = katalogSciezki(*wybor);
-    const bool ok = CzytajDaneXML(ed.ob, *wybor, ed.kanal, ed.czyKonczycPrace);
-    if (ok) stanPoOdczycieXML(ed);
-    else ed.kanal.informacja("Plik " + *wybor + " zawiera niepoprawne dane.");
-    ed.ob.OpisMetody = opisMetodyObliczen(ed.ob.parametry.wzory);
+bool odczytajDaneXML(Edytor& ed, const std::string& sciezka) {
+    ed.SciezkaDanychWejsciowych = sciezka;
+    ed.SciezkaDanych = sciezka;
+    ed.katalogOtwarcia = katalogSciezki(sciezka);
+    bool zmieniono = false;
+    const bool ok = CzytajDaneXML(ed.ob, sciezka, ed.kanal, ed.czyKonczycPrace, &zmieniono);
+    if (ok) {
+        stanPoOdczycieXML(ed);
+    } else {
+        // What was taken before the fault stays: the data match no file now.
+        if (zmieniono) poNieudanymOdczycie(ed);
+        ed.kanal.informacja("Plik " + sciezka + " zawiera niepoprawne dane.");
+    }
+    ustawOpisMetody(ed);
     return ok;
 }
 
-DialogPliku dialogZapisuWynikowXML(const Edytor& ed) {
-    DialogPliku d;
-    d.tytul = "Zapis wyników w formacie XML";
-    d.filtr = 3;
-    d.nazwaPliku = ed.SciezkaWynikowXML;
-    d.katalog = ed.katalogProgramu;
-    d.zapis = true;
-    return d;
+bool polecenieOdczytDanychXML(Edytor& ed, const WyborPliku& wybierz) {
+    return wykonaj(ed, przygotujOdczytDanychXML(ed), wybierz, odczytajDaneXML);
 }
 
-bool zapisWynikowXML(Edytor& ed, const std::optional<std::string>& wybor) {
-    if (!wybor) return false;
-    ed.SciezkaWynikowXML = *wybor;
+DialogPliku przygotujZapisWynikowXML(const Edytor& ed) {
+    return opis(true, "Zapis wyników w formacie XML", ed.SciezkaWynikowXML, ed.katalogProgramu);
+}
+
+bool zapiszWynikiXMLDoPliku(Edytor& ed, const std::string& sciezka) {
+    ed.SciezkaWynikowXML = sciezka;
     return ZapiszWynikiXML(ed.ob, ed.SciezkaWynikowXML, ed.kanal);
 }
 
+bool polecenieZapisWynikowXML(Edytor& ed, const WyborPliku& wybierz) {
+    return wykonaj(ed, przygotujZapisWynikowXML(ed), wybierz, zapiszWynikiXMLDoPliku);
+}
+
 bool odczytDanychXMLWsadowy(Edytor& ed) {
-    const bool ok =
-        CzytajDaneXML(ed.ob, ed.SciezkaDanychWejsciowych, ed.kanal, ed.czyKonczycPrace);
+    bool zmieniono = false;
+    const bool ok = CzytajDaneXML(ed.ob, ed.SciezkaDanychWejsciowych, ed.kanal,
+                                  ed.czyKonczycPrace, &zmieniono);
     if (ok) stanPoOdczycieXML(ed);
+    else if (zmieniono) poNieudanymOdczycie(ed);
     return ok;
 }
 
 bool zapisWynikowXMLWsadowy(Edytor& ed) {
     return ZapiszWynikiXML(ed.ob, ed.SciezkaWynikowXML, ed.kanal);
+}
+
+DialogPliku dialogZapisuDanychXML(Edytor& ed) { return przygotujZapisDanychXML(ed); }
+
+bool zapisDanychXML(Edytor& ed, const std::optional<std::string>& wybor) {
+    return wybor && zapiszDaneXMLDoPliku(ed, *wybor);
+}
+
+DialogPliku dialogOdczytuDanychXML(const Edytor& ed) {
+    return przygotujOdczytDanychXML(ed);
+}
+
+bool odczytDanychXML(Edytor& ed, const std::optional<std::string>& wybor) {
+    return wybor && odczytajDaneXML(ed, *wybor);
+}
+
+DialogPliku dialogZapisuWynikowXML(const Edytor& ed) {
+    return przygotujZapisWynikowXML(ed);
+}
+
+bool zapisWynikowXML(Edytor& ed, const std::optional<std::string>& wybor) {
+    return wybor && zapiszWynikiXMLDoPliku(ed, *wybor);
 }
 
 }  // namespace kelmor

@@ -1,37 +1,46 @@
 #pragma once
 // The XML file commands of the editor: "Zapis danych do pliku (*.xml)...",
 // "Odczyt danych z pliku (*.xml)...", the print-choice button "Zapisz wyniki
-// w formacie XML..." and the XML steps of the batch run.
+// w formacie XML..." (BuWynikiXML) and the XML steps of the batch run.
+// Each command: przygotuj… (before the dialog), the dialog the window shows,
+// the piece that takes the chosen path, and polecenie… running all three
+// (see app/PlikiDanych.h).
 #include <optional>
 #include <string>
 
 #include "app/DialogPliku.h"
 #include "app/Edytor.h"
+#include "app/PlikiDanych.h"
 
 namespace kelmor {
 
 // --- "Zapis danych do pliku (*.xml)..." ---------------------------------
 // Gives SciezkaDanych the extension "XML" (it keeps it even when the dialog
 // is cancelled) and describes the save dialog.
-DialogPliku dialogZapisuDanychXML(Edytor& ed);
-// After the dialog: nothing on cancel; otherwise writes the data file,
-// SciezkaDanych := path, caption, DaneZmienione := false and the
-// information panel "Dane zostały poprawnie zapisane w pliku " + path.
-bool zapisDanychXML(Edytor& ed, const std::optional<std::string>& wybor);
+DialogPliku przygotujZapisDanychXML(Edytor& ed);
+// Writes the data file; then SciezkaDanych := path, caption,
+// DaneZmienione := false and the information panel
+// "Dane zostały poprawnie zapisane w pliku " + path.
+bool zapiszDaneXMLDoPliku(Edytor& ed, const std::string& sciezka);
+// Cancel writes nothing.
+bool polecenieZapisDanychXML(Edytor& ed, const WyborPliku& wybierz);
 
 // --- "Odczyt danych z pliku (*.xml)..." ---------------------------------
-DialogPliku dialogOdczytuDanychXML(const Edytor& ed);
-// After the dialog: nothing on cancel; otherwise SciezkaDanychWejsciowych
-// and SciezkaDanych := path, reads it, and on failure shows
+DialogPliku przygotujOdczytDanychXML(const Edytor& ed);
+// SciezkaDanychWejsciowych and SciezkaDanych := path, reads it, on failure
 // "Plik " + path + " zawiera niepoprawne dane."; in either case sets the
-// method description.
-bool odczytDanychXML(Edytor& ed, const std::optional<std::string>& wybor);
+// method description (ustawOpisMetody).
+bool odczytajDaneXML(Edytor& ed, const std::string& sciezka);
+// Cancel does nothing (no read with the path held before).
+bool polecenieOdczytDanychXML(Edytor& ed, const WyborPliku& wybierz);
 
 // --- "Zapisz wyniki w formacie XML..." (BuWynikiXML) ---------------------
-DialogPliku dialogZapisuWynikowXML(const Edytor& ed);
-// After the dialog: nothing on cancel; otherwise SciezkaWynikowXML := path and
-// the results file is written there. No message on success.
-bool zapisWynikowXML(Edytor& ed, const std::optional<std::string>& wybor);
+DialogPliku przygotujZapisWynikowXML(const Edytor& ed);
+// SciezkaWynikowXML := path and the results file is written there; no
+// message on success.
+bool zapiszWynikiXMLDoPliku(Edytor& ed, const std::string& sciezka);
+// Cancel writes nothing.
+bool polecenieZapisWynikowXML(Edytor& ed, const WyborPliku& wybierz);
 
 // --- Batch run ------------------------------------------------------------
 // Reads SciezkaDanychWejsciowych without a dialog (sets ed.czyKonczycPrace
@@ -45,8 +54,13 @@ bool zapisWynikowXMLWsadowy(Edytor& ed);
 // SciezkaDanychWejsciowych, flags, "Obiekt" tab, menus, lists, buttons).
 void stanPoOdczycieXML(Edytor& ed);
 
-// Method description: "Metoda dokładna", "Metoda uniwersalna",
-// "Nie wybrano wzoru" or "Wzór " + the chosen simplified formula.
-std::string opisMetodyObliczen(const Wzory& w);
+// The same commands in two steps for the window: the dialog to show, then
+// the command with the choice (nothing = cancel, which does nothing).
+DialogPliku dialogZapisuDanychXML(Edytor& ed);
+bool zapisDanychXML(Edytor& ed, const std::optional<std::string>& wybor);
+DialogPliku dialogOdczytuDanychXML(const Edytor& ed);
+bool odczytDanychXML(Edytor& ed, const std::optional<std::string>& wybor);
+DialogPliku dialogZapisuWynikowXML(const Edytor& ed);
+bool zapisWynikowXML(Edytor& ed, const std::optional<std::string>& wybor);
 
 }  // namespace kelmor

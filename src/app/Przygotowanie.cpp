@@ -10,14 +10,6 @@
 #include "engine/Analiza.h"
 #include "engine/Obliczenia.h"
 #include "engine/Strata.h"
-// Until the engine's implementation is merged, the analysis and the
-// calculation are stood in for.
-#if __has_include("engine/Analiza.cpp")
-#define KELMOR_MA_ANALIZE 1
-#endif
-#if __has_include("engine/Obliczenia.cpp")
-#define KELMOR_MA_OBLICZENIA 1
-#endif
 
 namespace kelmor {
 
@@ -87,12 +79,7 @@ bool przygotujObliczenia(Edytor& ed, const PanelTrwa& panel) {
     }
     if (analiza) {
         if (panel) panel(true, "Trwa wstępna analiza danych. Proszę czekać.");
-#ifdef KELMOR_MA_ANALIZE
         ed.okno.BuOblicz = analizaWstepna(ob, ed.kanal);
-#else
-        ed.okno.BuOblicz = !ob.bladGrid && !ob.bladZrodel && ob.liczbaZrodel > 0 &&
-                           ob.liczbaOdcinkow > 0;
-#endif
         if (panel) panel(false, "");
         ob.PotrzebnaAnaliza = false;
         ed.wyczyscWyniki();
@@ -122,7 +109,6 @@ RodzajWyniku wykonajObliczenia(Edytor& ed, bool wsadowy, const PanelTrwa& panel)
             ob.LaRaport2 += ": " + ob.ListBoxAnalizaDanych.back();
         return RodzajWyniku::NieZakonczone;
     }
-#ifdef KELMOR_MA_OBLICZENIA
     OpcjeObliczen opcje;
     opcje.trybWsadowy = wsadowy;
     if (panel) panel(true, "Trwają obliczenia. Proszę czekać.");
@@ -138,13 +124,6 @@ RodzajWyniku wykonajObliczenia(Edytor& ed, bool wsadowy, const PanelTrwa& panel)
             w = wynik.przerwanoWOdcinku ? RodzajWyniku::Przerwano : RodzajWyniku::NieZakonczone;
             break;
     }
-#else
-    (void)wsadowy;
-    (void)panel;
-    ob.LaRaport1 = "Obliczenia nie zostały zakończone.";
-    ob.LaRaport2 = "Brak modułu obliczeń.";
-    const RodzajWyniku w = rodzajWyniku(ob);
-#endif
     const bool wyniki = w == RodzajWyniku::Koniec || w == RodzajWyniku::NieDokladne;
     ed.okno.BuRozklad = wyniki && !ob.BrakWspolrzednych;
     ed.okno.BuLiCi = wyniki;

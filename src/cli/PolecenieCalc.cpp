@@ -30,7 +30,7 @@ void pomocCalc() {
         "Komunikaty, wyniki analizy danych, lista wyników i raport z przebiegu\n"
         "obliczeń trafiają na standardowe wyjście błędów.\n\n"
         "Opcje:\n"
-        "  --katalog PLIK.rur   katalog rur wczytywany przed danymi\n"
+        "  --katalog PLIK.rur   katalog rur (zastępuje katalog zapisany w danych XML)\n"
         "  --metoda METODA      metoda obliczania straty ciśnienia: dokladna (domyślna),\n"
         "                       uniwersalna albo wzor:N (wzór uproszczony nr N, 1..13)\n"
         "  --mnoznik X          mnożnik poborów jawnych (zastępuje wartość z danych)\n"
@@ -137,10 +137,11 @@ int polecenieCalc(const Argumenty& args) {
 
     KanalStderr kanal;
     Edytor ed(kanal);
-    if (katalog && !czytajKatalog(ed, *katalog))
-        return bladUzycia(kNazwa, "nie można wczytać katalogu rur " + *katalog);
     if (!czytajDane(ed, dane, rodzaj))
         return bladUzycia(kNazwa, "nie można wczytać danych z pliku " + dane);
+    // After the data: the catalogue asked for wins over one held in XML data.
+    if (katalog && !czytajKatalog(ed, *katalog))
+        return bladUzycia(kNazwa, "nie można wczytać katalogu rur " + *katalog);
     if (zmienMetode) ed.ob.parametry.wzory = metoda;
     if (opcja("--mnoznik")) ed.ob.parametry.mnoznik = mnoznik;
     ustawOpisMetody(ed);

@@ -21,7 +21,8 @@ void pomocKonwertuj() {
         "albo *.xml (dane XML). Rodzaj pliku wynika z rozszerzenia, bez względu na\n"
         "wielkość liter. Gdy danych nie można wczytać, nic nie jest zapisywane.\n\n"
         "Opcje:\n"
-        "  --katalog PLIK.rur   katalog rur (zapisywany w danych XML)\n"
+        "  --katalog PLIK.rur   katalog rur zapisywany w danych XML (zastępuje\n"
+        "                       katalog zapisany w danych wejściowych XML)\n"
         "  --help               ten opis\n\n"
         "Kod wyjścia: 0 - zapisano, 1 - błąd zapisu, 2 - błędne wywołanie albo nie\n"
         "można wczytać danych.\n");
@@ -54,10 +55,10 @@ int polecenieKonwertuj(const Argumenty& args) {
 
     KanalStderr kanal;
     Edytor ed(kanal);
-    if (kat != r.opcje.end() && !czytajKatalog(ed, kat->second))
-        return bladUzycia(kNazwa, "nie można wczytać katalogu rur " + kat->second);
     if (!czytajDane(ed, we, rodzajWe))
         return bladUzycia(kNazwa, "nie można wczytać danych z pliku " + we);
+    if (kat != r.opcje.end() && !czytajKatalog(ed, kat->second))
+        return bladUzycia(kNazwa, "nie można wczytać katalogu rur " + kat->second);
     if (!zapiszDane(ed, wy, rodzajWy)) {
         std::fprintf(stderr, "kelmor-cli konwertuj: nie można zapisać pliku %s\n", wy.c_str());
         return kKodPrzerwano;

@@ -8,10 +8,10 @@
 #include <sstream>
 
 #include "io/PlikiTekstowe.h"
-#include "io/TrasaZTekstu.h"
 #include "model/Kolumny.h"
 #include "model/Liczby.h"
 #include "model/Rekordy.h"
+#include "model/Trasa.h"
 #include "model/Walidacja.h"
 
 namespace kelmor {
@@ -84,10 +84,17 @@ void kolumny1do7(pugi::xml_node o, const Tabela& g, int w) {
     for (int k = 0; k < 7; ++k) dodaj(o, nazwy[k], g.tekst(k + 1, w));
 }
 
+// Line ends of the serialised tree become CR LF. The library writes a CR
+// inside a text as it stands, which a reader would take for a line end: it
+// goes out as a character reference so that the text comes back unchanged.
 std::string przeksztalcNaCrLf(const std::string& s) {
     std::string r;
     r.reserve(s.size() + s.size() / 16);
     for (char c : s) {
+        if (c == '\r') {
+            r += "&#13;";
+            continue;
+        }
         if (c == '\n') r += '\r';
         r += c;
     }
@@ -480,7 +487,8 @@ bool CzytnikXML::element(std::string_view n, std::string_view surowy) {
 }  // namespace
 
 bool CzytajDaneXMLZBajtow(Obiekt& ob, std::string_view bajty, KanalKomunikatow& k,
-                          bool& czyKonczycPrace) {
+                          bool& czyKonczycPrace, bool* zmieniono) {
+    if (zmieniono) *zmieniono = false;
     auto tekst = tekstPliku(bajty);
     if (!tekst) return false;
     pugi::xml_document doc;
@@ -492,6 +500,7 @@ bool CzytajDaneXMLZBajtow(Obiekt& ob, std::string_view bajty, KanalKomunikatow& 
     if (!root) return false;
 
     // The results of an earlier calculation no longer belong to the data.
+    if (zmieniono) *zmieniono = true;
     ob.ustawPotrzebnaAnaliza();
     CzytnikXML czytnik(ob, k, czyKonczycPrace);
     // Depth first, in document order, without recursion.
@@ -521,10 +530,11 @@ bool CzytajDaneXMLZBajtow(Obiekt& ob, std::string_view bajty, KanalKomunikatow& 
 }
 
 bool CzytajDaneXML(Obiekt& ob, const std::string& sciezka, KanalKomunikatow& k,
-                   bool& czyKonczycPrace) {
+                   bool& czyKonczycPrace, bool* zmieniono) {
+    if (zmieniono) *zmieniono = false;
     auto bajty = czytajPlikWymiany(sciezka);
     if (!bajty) return false;
-    return CzytajDaneXMLZBajtow(ob, *bajty, k, czyKonczycPrace);
+    return CzytajDaneXMLZBajtow(ob, *bajty, k, czyKonczycPrace, zmieniono);
 }
 
 }  // namespace kelmor

@@ -27,12 +27,13 @@ bool ZapiszWynikiXML(const Obiekt& ob, const std::string& sciezka, KanalKomunika
 // element "czyKonczycPrace" sets `czyKonczycPrace`; otherwise it keeps its
 // value. Returns false for a file that cannot be read or parsed, or holds a
 // value that is not valid where a number is required; what was taken before
-// the error stays. Messages of the route rebuild go to `k`.
+// the error stays. Messages of the route rebuild go to `k`. `zmieniono`
+// (when given) tells whether anything of the document changed.
 bool CzytajDaneXML(Obiekt& ob, const std::string& sciezka, KanalKomunikatow& k,
-                   bool& czyKonczycPrace);
+                   bool& czyKonczycPrace, bool* zmieniono = nullptr);
 // The same from the file's bytes (Windows-1250, or UTF-8 when the file says so
 // by a byte-order mark or its declaration).
 bool CzytajDaneXMLZBajtow(Obiekt& ob, std::string_view bajty, KanalKomunikatow& k,
-                          bool& czyKonczycPrace);
+                          bool& czyKonczycPrace, bool* zmieniono = nullptr);
 
 }  // namespace kelmor

@@ -62,12 +62,14 @@ bool czytajKatalogZTekstu(Obiekt& ob, KanalKomunikatow& k, std::string_view bajt
     return ok;
 }
 
-bool CzytajKatalogRur(Obiekt& ob, KanalKomunikatow& k, const std::string& sciezka) {
+bool CzytajKatalogRur(Obiekt& ob, KanalKomunikatow& k, const std::string& sciezka, bool* zmieniono) {
+    if (zmieniono) *zmieniono = false;
     std::string bajty, blad;
     if (!wczytajPlik(sciezka, bajty, &blad)) {
         k.bladWeWy(blad);
         return false;
     }
+    if (zmieniono) *zmieniono = true;
     return czytajKatalogZTekstu(ob, k, bajty);
 }
 
@@ -83,13 +85,15 @@ bool tekstKataloguRur(const Obiekt& ob, KanalKomunikatow& k, std::string& bajty)
         symbol = nazwaWezla(symbol);
         const auto dzew = naLiczbe(t.tekst(kol::Dzew, w));
         const auto gru = naLiczbe(t.tekst(kol::Gru, w));
-        if (!dzew || !gru) {
+        // The reader takes exactly 10 characters for each number.
+        const std::string tDzew = dzew ? formatStaly(*dzew, 15, 2) : "";
+        const std::string tGru = gru ? formatStaly(*gru, 15, 2) : "";
+        if (!dzew || !gru || tDzew.size() > 10 || tGru.size() > 10) {
             k.bladWeWy("Błąd w zapisie liczby lub nazwy: " + symbol + "  " + t.tekst(kol::Dzew, w) +
                        "  " + t.tekst(kol::Gru, w));
             return false;
         }
-        o += doPrawej(" " + symbol, 16) + doPrawej(formatStaly(*dzew, 17, 2), 10) +
-             doPrawej(formatStaly(*gru, 17, 2), 10) + "\r\n";
+        o += doPrawej(" " + symbol, 16) + doPrawej(tDzew, 10) + doPrawej(tGru, 10) + "\r\n";
     }
     WynikKonwersji kod = naCp1250(o);
     if (!kod.blad.empty()) {

@@ -20,7 +20,9 @@ namespace kelmor {
 // unreadable number shows "Błąd w zapisie liczby: " + text and leaves that
 // text in its cell for the validation to point at. An unopenable file is
 // reported by k.bladWeWy and changes nothing.
-bool CzytajKatalogRur(Obiekt& ob, KanalKomunikatow& k, const std::string& sciezka);
+// `zmieniono` (when given) tells whether the catalogue changed.
+bool CzytajKatalogRur(Obiekt& ob, KanalKomunikatow& k, const std::string& sciezka,
+                      bool* zmieniono = nullptr);
 bool czytajKatalogZTekstu(Obiekt& ob, KanalKomunikatow& k, std::string_view bajty);
 
 // Writes rows 1 .. ob.liczbaRur (validate first, as the menu command does).

@@ -65,6 +65,12 @@ public:
             ++linia_;
         }
     }
+    // Back to the start of line n (0-based) of the file.
+    void przejdzDoLinii(std::size_t n) {
+        p_ = 0;
+        linia_ = 0;
+        while (linia_ < n && p_ < t_.size()) nastepnaLinia();
+    }
     void pomin(int n) {
         for (; n > 0 && !koniecLinii(); --n) ++p_;
     }
@@ -417,6 +423,8 @@ bool czytajDaneZTekstu(Obiekt& ob, KanalKomunikatow& k, std::string_view bajty, 
     if (!naglowekOk) {
         k.informacja(kBladNaglowka);
         sukces = false;
+        // The sources begin after the fixed number of header lines.
+        cz.przejdzDoLinii(najstarszy ? 3 : (taryfy ? 5 : 4));
     }
     if (jednostka < 0 || jednostka > 4 || urbanizacja < 1 || urbanizacja > 3) {
         par.przelicz();
@@ -625,7 +633,7 @@ std::string poleNazwy(std::string s) {
         if (static_cast<unsigned char>(c) < ' ') c = ' ';
     return doPrawej(nazwaWezla(s), DlugoscNazwy);
 }
-std::string poleF(double v, int w, int d) { return doPrawej(formatStaly(v, 17, d), w); }
+std::string poleF(double v, int w, int d) { return doPrawej(formatStaly(v, 15, d), w); }
 std::string poleI(long long v, int w = 0) { return doPrawej(std::to_string(v), w); }
 // Precise coordinate: the shortest general text (at most 15 digits) that
 // fits the 16 characters the reader takes.
@@ -677,6 +685,13 @@ void zapiszListe(std::string& o, const char* naglowek, const ListaPrzylaczy* lis
     const std::size_t n = lista ? lista->pozycje.size() : 0;
     o += std::string(naglowek) + poleI(static_cast<long long>(n), 3) + kKoniecLinii;
     if (lista) zapiszPoziom(o, lista->pozycje, 1);
+}
+
+// A gate valve opening 0 is read as fully open; a tiny opening that would
+// print as 0.0000 is written as the smallest one the field shows instead.
+double parametrDoZapisu(int klucz, double p) {
+    if (kRodzajeOporow[klucz] == 15 && p != 0 && std::fabs(p) < 0.00005) return std::copysign(0.0001, p);
+    return p;
 }
 
 // Number of fittings as the file counts them: pieces of all 21 entries.
@@ -759,7 +774,7 @@ bool tekstPlikuDanych(Obiekt& ob, KanalKomunikatow& k, std::string& bajty) {
         const long long nOporow = liczbaOporow(opory);
         // The sign of the length carries the withdrawn flag, whatever the value.
         const std::string dlugosc = doPrawej(
-            (wierszWycofany(g, w) ? "-" : "") + formatStaly(std::fabs(dl), 17, 2), 8);
+            (wierszWycofany(g, w) ? "-" : "") + formatStaly(std::fabs(dl), 15, 2), 8);
 
         linia(poleI(numer, 5) + " " + tekstT(g.tekst(kol::NazwaOdcinka, w)));
         linia(poleNazwy(g.tekst(kol::WezelPocz, w)) + " " + poleNazwy(g.tekst(kol::WezelKonc, w)) +
@@ -796,7 +811,8 @@ bool tekstPlikuDanych(Obiekt& ob, KanalKomunikatow& k, std::string& bajty) {
                 if (i == kWpisKompresora)
                     linia(poleF(e.Par1, 10, 4) + " 0 " + poleI(e.Ile));
                 else
-                    linia(poleF(e.Par1, 10, 4) + " " + poleF(e.Par2, 10, 4) + poleI(e.Ile, 10));
+                    linia(poleF(parametrDoZapisu(i, e.Par1), 10, 4) + " " + poleF(e.Par2, 10, 4) +
+                          poleI(e.Ile, 10));
             }
         }
     }

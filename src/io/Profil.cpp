@@ -1,5 +1,6 @@
 #include "io/Profil.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QWidget>
 
+#include "app/EdycjaObiektu.h"
 #include "app/PlikiBezOkna.h"
 #include "app/PlikiProfil.h"
 #include "app/PlikiXML.h"
@@ -12,14 +13,14 @@
 #include "engine/Model.h"
 #include "model/Kolumny.h"
 
-namespace kelmor {
+#if __has_include("app/PlikiDanych.h")
+#include "app/PlikiDanych.h"
+#define KELMOR_MA_PLIKI_DANYCH 1
+#else
+#define KELMOR_MA_PLIKI_DANYCH 0
+#endif
 
-void polaczKroki(Edytor& e) {
-    if (!e.przygotowanieObliczen)
-        e.przygotowanieObliczen = [](Edytor& ed) { przygotujObliczenia(ed); };
-    // A new multiplier re-runs the analysis at once (with the validation it needs).
-    if (!e.analizaWstepna) e.analizaWstepna = [](Edytor& ed) { przygotujObliczenia(ed); };
-}
+namespace kelmor {
 
 bool polecenieDostepne(RodzajPolecenia r) {
     switch (r) {
@@ -28,7 +29,7 @@ bool polecenieDostepne(RodzajPolecenia r) {
         case PlikProZmiany:
         case Obliczanie: return true;
         case PlikRur:
-        case PlikGaz: return false;
+        case PlikGaz: return KELMOR_MA_PLIKI_DANYCH;
     }
     return false;
 }
@@ -67,23 +68,62 @@ std::optional<std::string> dialog(Edytor& e, const DialogPliku& d, QWidget* rodz
 }
 }  // namespace
 
+#if KELMOR_MA_PLIKI_DANYCH
+namespace {
+WyborPliku wyborPliku(Edytor& e, QWidget* rodzic) {
+    return [&e, rodzic](const DialogPliku& d) { return dialog(e, d, rodzic); };
+}
+}  // namespace
+#endif
+
 void ustawDialogPliku(std::function<std::optional<std::string>(const DialogPliku&)> d) {
     gDialog = std::move(d);
 }
 
+namespace {
+// After data were read the fields of "Obiekt" and "Obliczenia" show the
+// parameters read (filling runs their handlers, which would mark the data
+// changed: the flag stays as the read left it).
+void wypelnijPoOdczycie(Edytor& e) {
+    const bool zmienione = e.ob.DaneZmienione;
+    wypelnijPola(e);
+    e.ob.DaneZmienione = zmienione;
+}
+}  // namespace
+
 void polecenieOdczytu(Edytor& e, RodzajPolecenia r, QWidget* rodzic) {
+    bool dane = false;
     switch (r) {
-        case PlikXml: odczytDanychXML(e, dialog(e, dialogOdczytuDanychXML(e), rodzic)); break;
-        case PlikProNowe: importPROFIL(e, true, dialog(e, dialogImportuPROFIL(e, true), rodzic)); break;
-        case PlikProZmiany:
-            importPROFIL(e, false, dialog(e, dialogImportuPROFIL(e, false), rodzic));
+#if KELMOR_MA_PLIKI_DANYCH
+        case PlikRur: polecenieOdczytKatalogu(e, wyborPliku(e, rodzic)); break;
+        case PlikGaz: dane = polecenieOdczytDanych(e, wyborPliku(e, rodzic)); break;
+#endif
+        case PlikXml: {
+            const DialogPliku d = dialogOdczytuDanychXML(e);
+            dane = odczytDanychXML(e, dialog(e, d, rodzic));
             break;
+        }
+        case PlikProNowe: {
+            const DialogPliku d = dialogImportuPROFIL(e, true);
+            dane = importPROFIL(e, true, dialog(e, d, rodzic));
+            break;
+        }
+        case PlikProZmiany: {
+            const DialogPliku d = dialogImportuPROFIL(e, false);
+            dane = importPROFIL(e, false, dialog(e, d, rodzic));
+            break;
+        }
         default: break;
     }
+    if (dane) wypelnijPoOdczycie(e);
 }
 
 void polecenieZapisu(Edytor& e, RodzajPolecenia r, QWidget* rodzic) {
     switch (r) {
+#if KELMOR_MA_PLIKI_DANYCH
+        case PlikRur: polecenieZapisKatalogu(e, wyborPliku(e, rodzic)); break;
+        case PlikGaz: polecenieZapisDanych(e, wyborPliku(e, rodzic)); break;
+#endif
         case PlikXml: {
             const DialogPliku d = dialogZapisuDanychXML(e);
             zapisDanychXML(e, dialog(e, d, rodzic));
@@ -94,7 +134,9 @@ void polecenieZapisu(Edytor& e, RodzajPolecenia r, QWidget* rodzic) {
 }
 
 bool przetworzWierszPolecen(Edytor& e, const std::vector<std::string>& argumenty) {
-    return przetworzArgumenty(e, argumenty);
+    if (przetworzArgumenty(e, argumenty)) return true;
+    wypelnijPoOdczycie(e);
+    return false;
 }
 
 void wykonajObliczeniaOkna(Edytor& e) { wykonajObliczenia(e, false); }

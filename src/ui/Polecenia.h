@@ -16,10 +16,6 @@ class QWidget;
 
 namespace kelmor {
 
-// Hooks the preparation for the calculation and the preliminary analysis
-// of this build into the editor.
-void polaczKroki(Edytor& e);
-
 enum RodzajPolecenia { PlikRur, PlikGaz, PlikXml, PlikProNowe, PlikProZmiany, Obliczanie };
 // True when this build has the command.
 bool polecenieDostepne(RodzajPolecenia r);

@@ -31,6 +31,7 @@
 #include "app/EdycjaTabeli.h"
 #include "app/MojaTrasa.h"
 #include "app/OknoGlowne.h"
+#include "app/Przygotowanie.h"
 #include "model/Kolumny.h"
 #include "model/Parametry.h"
 #include "ui/OProgramie.h"
@@ -125,20 +126,16 @@ TEd::TEd(Edytor& e, QWidget* rodzic) : QMainWindow(rodzic), e_(e) {
         wykonaj([&] { e_.otworzPomoc(t > 0 ? t : 13); });
     });
 
-    // The preparation's analysis runs behind the busy panel.
-    if (e_.przygotowanieObliczen) {
-        auto krok = e_.przygotowanieObliczen;
-        e_.przygotowanieObliczen = [this, krok](Edytor& ed) {
-            if (ed.ob.PotrzebnaAnaliza)
-                zajety("Trwa wstępna analiza danych. Proszę czekać.", [&] { krok(ed); });
-            else
-                krok(ed);
-        };
-    }
+    // The long steps of the preparation and the calculation run behind the
+    // busy panel.
+    e_.przygotowanieObliczen = [this](Edytor& ed) { przygotujObliczenia(ed, panelTrwa()); };
     if (e_.analizaWstepna) {
         auto krok = e_.analizaWstepna;
         e_.analizaWstepna = [this, krok](Edytor& ed) {
-            zajety("Trwa wstępna analiza danych. Proszę czekać.", [&] { krok(ed); });
+            const auto panel = panelTrwa();
+            panel(true, "Trwa wstępna analiza danych. Proszę czekać.");
+            krok(ed);
+            panel(false, "");
         };
     }
 
@@ -280,17 +277,18 @@ QWidget* TEd::budujKatalog() {
     BuKasujZr = new QPushButton("Kasuj wskazany wiersz", w);
     BuKasujZr->setObjectName("BuKasujZr");
     BuKasujZr->setToolTip("Usuwa wiersz z tabeli");
-    for (auto* b : {BuNowyRu, BuWstawRu, BuKasujZr}) {
-        b->setMinimumWidth(300);
-        prawa->addWidget(b);
-    }
+    for (auto* b : {BuNowyRu, BuWstawRu, BuKasujZr}) prawa->addWidget(b);
     prawa->addSpacing(24);
     for (const char* l : kLegendaKatalogu) prawa->addWidget(etykieta(q(l), w));
     prawa->addSpacing(24);
     prawa->addWidget(etykieta("Lewy margines tabeli służy do przemieszczania wierszy", w));
     prawa->addWidget(etykieta("metodą 'ciągnij i upuść'.", w));
     prawa->addStretch(1);
-    u->addLayout(prawa, 1);
+    auto* kolumna = new QWidget(w);
+    kolumna->setLayout(prawa);
+    kolumna->setMaximumWidth(440);
+    u->addWidget(kolumna, 0, Qt::AlignTop);
+    u->addStretch(1);
     connect(BuNowyRu, &QPushButton::clicked, this,
             [this] { wykonaj([&] { wstawWierszNaKoniec(e_, TabelaEdytora::Katalog); }); });
     connect(BuWstawRu, &QPushButton::clicked, this,
@@ -401,6 +399,7 @@ QWidget* TEd::budujObiekt() {
     auto* zr = new QGroupBox("Lokalizacje i ciśnienia źródeł", w);
     zr->setObjectName("GrupaZrodla");
     auto* zu = new QHBoxLayout(zr);
+    zr->installEventFilter(this);
     modelZrodel = new ModelTabeli(RodzajWidoku::Zrodla, e_.ob, this);
     ZrodlaGrid = new WidokTabeli(modelZrodel, zr);
     ZrodlaGrid->setObjectName("ZrodlaGrid");
@@ -637,6 +636,8 @@ QWidget* TEd::budujObliczenia() {
     LaJakiWzor = new QLabel(w);
     LaJakiWzor->setObjectName("LaJakiWzor");
     LaJakiWzor->setStyleSheet("color: red;");
+    // The formula entries are laid out for a fixed-width font.
+    LaJakiWzor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     LaJakiWzor->hide();
     metoda->addWidget(Lawybor1, 0, 0, 1, 2);
     metoda->addWidget(CBstrata, 1, 0);
@@ -820,7 +821,8 @@ void TEd::zmianaZakladki(int indeks) {
 
 void TEd::fokusZmieniony(QWidget* stary, QWidget* nowy) {
     if (synchronizacja_ > 0 || !stary) return;
-    if (stary == CBSklepy && nowy != CBSklepy) {
+    if (stary == CBSklepy && nowy != CBSklepy && !(nowy && CBSklepy->isAncestorOf(nowy)) &&
+        !(nowy && CBSklepy->view()->isAncestorOf(nowy)) && nowy != CBSklepy->view()) {
         wykonaj([&] { CBSklepyTraciFokus(e_, s(CBSklepy->currentText())); });
         return;
     }
@@ -834,9 +836,14 @@ void TEd::fokusZmieniony(QWidget* stary, QWidget* nowy) {
 }
 
 bool TEd::eventFilter(QObject* o, QEvent* ev) {
-    // Moving over the tool bar clears the column hint.
-    if (o == ToolBar1 && (ev->type() == QEvent::Enter || ev->type() == QEvent::MouseMove)) {
+    // Moving over the tool bar clears the column hint; over the sources
+    // group (outside its table) the sources hint.
+    const bool mysz = ev->type() == QEvent::Enter || ev->type() == QEvent::MouseMove;
+    if (mysz && o == ToolBar1) {
         myszNadTabelaSieci(e_, -1);
+        pokazStatus();
+    } else if (mysz && o == ZrodlaGrid->parentWidget()) {
+        myszNadTabelaZrodel(e_, -1);
         pokazStatus();
     }
     return QMainWindow::eventFilter(o, ev);
@@ -858,25 +865,38 @@ void TEd::resizeEvent(QResizeEvent* ev) {
     ukryjBBElip1(e_);
     if (BBElip1) BBElip1->hide();
     if (PanelTrwa && PanelTrwa->isVisible()) PanelTrwa->setGeometry(Obliczenia->rect());
+    ulozTrase();
 }
 
-void TEd::zajety(const QString& tekst, const std::function<void()>& krok) {
-    PanelTrwa->setText(tekst);
-    PanelTrwa->setGeometry(Obliczenia->rect());
-    PanelTrwa->raise();
-    PanelTrwa->show();
-    PanelTrwa->repaint();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    krok();
-    QApplication::restoreOverrideCursor();
-    PanelTrwa->hide();
+void TEd::ulozTrase() {
+    // The route list shows its nodes in ten columns.
+    if (!LBMojaTrasa) return;
+    const int szer = std::max(40, (LBMojaTrasa->viewport()->width() - 2) / 10);
+    const QSize siatka(szer, LBMojaTrasa->fontMetrics().height() + 6);
+    if (LBMojaTrasa->gridSize() != siatka) LBMojaTrasa->setGridSize(siatka);
+}
+
+std::function<void(bool, const std::string&)> TEd::panelTrwa() {
+    return [this](bool widoczny, const std::string& tekst) {
+        if (widoczny) {
+            if (!zajety_) QApplication::setOverrideCursor(Qt::WaitCursor);
+            zajety_ = true;
+            PanelTrwa->setText(q(tekst));
+            PanelTrwa->setGeometry(Obliczenia->rect());
+            PanelTrwa->raise();
+            PanelTrwa->show();
+            PanelTrwa->repaint();
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        } else {
+            if (zajety_) QApplication::restoreOverrideCursor();
+            zajety_ = false;
+            PanelTrwa->hide();
+        }
+    };
 }
 
 void TEd::oblicz() {
-    wykonaj([&] {
-        zajety("Trwają obliczenia. Proszę czekać.", [&] { wykonajObliczeniaOkna(e_); });
-    });
+    wykonaj([&] { wykonajObliczenia(e_, false, panelTrwa()); });
 }
 
 void TEd::wybierzMetode(int indeks) {
@@ -1037,9 +1057,23 @@ void TEd::pokazListy() {
         for (const auto& t : trasa) LBMojaTrasa->addItem(q(t));
     }
     if (EdTempWez->text() != q(e_.EdTempWez)) EdTempWez->setText(q(e_.EdTempWez));
+    ulozTrase();
 
     const auto osie = wartosciGridOsie(e_);
-    for (int k = 0; k < 6; ++k) GridOsie->item(2, k)->setText(q(osie[k]));
+    bool szersza = false;
+    for (int k = 0; k < 6; ++k) {
+        GridOsie->item(2, k)->setText(q(osie[k]));
+        const int w = GridOsie->fontMetrics().horizontalAdvance(q(osie[k])) + 14;
+        if (w > GridOsie->columnWidth(k)) {
+            GridOsie->setColumnWidth(k, w);
+            szersza = true;
+        }
+    }
+    if (szersza) {
+        int szer = 2;
+        for (int k = 0; k < 6; ++k) szer += GridOsie->columnWidth(k);
+        GridOsie->setFixedWidth(szer);
+    }
 }
 
 void TEd::pokazMetode() {

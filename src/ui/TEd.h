@@ -4,6 +4,8 @@
 // (src/app) and then shows the editor's state again (odswiez).
 #include <QMainWindow>
 #include <QSet>
+#include <functional>
+#include <string>
 
 #include "app/Edytor.h"
 
@@ -43,8 +45,9 @@ public:
     OknoPomocy* pomoc() const { return pomoc_; }
     void ustawOknoOProgramie(OknoOProgramie* o) { oProgramie_ = o; }
 
-    // Runs a long step behind the "Proszę czekać" panel with the wait cursor.
-    void zajety(const QString& tekst, const std::function<void()>& krok);
+    // Shows or hides the "Proszę czekać" panel with the wait cursor, for the
+    // long steps of the preparation and the calculation.
+    std::function<void(bool, const std::string&)> panelTrwa();
 
     // The controls, by their names (tests reach them as well).
     QTabWidget* Strony = nullptr;
@@ -135,6 +138,7 @@ private:
     void pokazKolumnyUkryte();
     void pokazCBSklepy();
     void pokazListy();
+    void ulozTrase();
     void pokazMetode();
     void pokazStatus();
     void pokazInformacje(const QString& tekst);
@@ -151,6 +155,7 @@ private:
     OknoPomocy* pomoc_ = nullptr;
     OknoOProgramie* oProgramie_ = nullptr;
     int synchronizacja_ = 0;
+    bool zajety_ = false;
     int widzianaInformacja_ = 0;
     QSet<int> ukryteKolumny_;
     QWidget* rodzicInformacji_ = nullptr;

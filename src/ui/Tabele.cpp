@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cstdlib>
 
 #include "model/Kolumny.h"
 #include "model/Walidacja.h"
@@ -13,6 +14,15 @@
 namespace kelmor {
 
 namespace {
+
+bool kolumnaNazw(RodzajWidoku r, int kol) {
+    switch (r) {
+        case RodzajWidoku::Siec: return kol >= kol::NazwaOdcinka && kol <= kol::SrednicaNomin;
+        case RodzajWidoku::Zrodla: return kol == kol::NazwaZrodla;
+        case RodzajWidoku::Katalog: return kol == kol::Dn;
+    }
+    return false;
+}
 
 bool kolumnaWyniku(RodzajWidoku r, int kol) {
     return r == RodzajWidoku::Siec && kol >= kol::Qoblicz && kol <= kol::lambda;
@@ -277,6 +287,15 @@ void WidokTabeli::ustawSzerokosci() {
         // Never narrower than the header, so that no caption is clipped.
         auto [l1, l2] = model_->naglowek(k);
         w = std::max({w, fm.horizontalAdvance(l1) + 8, fm.horizontalAdvance(l2) + 8});
+        // Name columns grow with their longest name (street names, nodes).
+        if (kolumnaNazw(model_->rodzaj(), k)) {
+            const QFontMetrics fc(font());
+            const Tabela& t = model_->tabela();
+            const int n = std::min(t.liczbaWierszy(), 2000);
+            for (int r = 1; r < n; ++r)
+                w = std::max(w, fc.horizontalAdvance(QString::fromStdString(t.tekst(k, r))) + 10);
+            w = std::min(w, 260);
+        }
         setColumnWidth(k, w);
     }
 }
@@ -307,8 +326,11 @@ void WidokTabeli::ustawAktualna(int kolumna, int wiersz) {
 void WidokTabeli::odswiez(int kolumna, int wiersz) {
     ++synchronizacja_;
     const int kolumny = model_->columnCount();
+    const int wiersze = model_->rowCount();
     model_->odswiez();
-    if (kolumny != model_->columnCount()) ustawSzerokosci();
+    // A new column set or a table loaded anew: widths fitted again.
+    if (kolumny != model_->columnCount() || std::abs(wiersze - model_->rowCount()) > 1)
+        ustawSzerokosci();
     --synchronizacja_;
     ustawAktualna(kolumna, wiersz);
 }

@@ -10,6 +10,7 @@
 #include "app/OknoGlowne.h"
 #include "ui/KanalGui.h"
 #include "ui/OProgramie.h"
+#include "ui/Pomoc.h"
 #include "ui/Polecenia.h"
 #include "ui/TEd.h"
 
@@ -35,6 +36,19 @@ void zapiszZrzuty(TEd& okno, const QString& folder) {
         QApplication::processEvents();
         okno.grab().save(QDir(folder).filePath("7_tabela_wyniki.png"));
     }
+    // The sheet of simplified formulas, as it shows with that method chosen.
+    ustawMetode(okno.edytor(), 2, 4);
+    okno.odswiez();
+    okno.Strony->setCurrentIndex(5);
+    QApplication::processEvents();
+    okno.grab().save(QDir(folder).filePath("8_metoda.png"));
+    okno.Strony->setCurrentIndex(6);
+    QApplication::processEvents();
+    okno.grab().save(QDir(folder).filePath("9_wzory.png"));
+    okno.pomoc()->pokazTemat(40);
+    QApplication::processEvents();
+    okno.pomoc()->grab().save(QDir(folder).filePath("10_pomoc.png"));
+    okno.pomoc()->close();
 }
 
 int uruchom(QApplication& app) {
@@ -46,7 +60,6 @@ int uruchom(QApplication& app) {
     if (!e.katalogProgramu.empty() && e.katalogProgramu.back() != '/') e.katalogProgramu += '/';
     // Defaults and the help file check ("Brak pliku KELMOR5help.chm" ends the program).
     if (!ustawieniaStartowe(e)) return 1;
-    polaczKroki(e);
 
     // The windows, created once in their order and kept for the whole run.
     TEd okno(e);

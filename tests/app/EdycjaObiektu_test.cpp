@@ -181,9 +181,10 @@ TEST(Pola, MultiplierRunsThePreliminaryAnalysisAtOnce) {
     s.e.ob.LaRaport1 = "raport";
     s.e.okno.BuRozklad = s.e.okno.BuLiCi = s.e.okno.BuDruWyni = true;
     s.e.ob.WynikiAktualne = true;
-    // Without the analysis available the data stays marked for it.
+    // The program's own analysis (an empty network: nothing to calculate).
     zmienPole(s.e, PoleObiektu::Edmnoznik, "2");
-    EXPECT_TRUE(s.e.ob.PotrzebnaAnaliza);
+    EXPECT_FALSE(s.e.ob.PotrzebnaAnaliza);
+    EXPECT_FALSE(s.e.okno.BuOblicz);
     EXPECT_THAT(s.e.ob.ListBoxWyni, IsEmpty());
     EXPECT_EQ(s.e.ob.LaRaport1, "");
     EXPECT_FALSE(s.e.okno.BuRozklad || s.e.okno.BuLiCi || s.e.okno.BuDruWyni);

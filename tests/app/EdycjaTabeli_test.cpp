@@ -81,6 +81,9 @@ TEST(Przejscia, ResultCellsCannotBeEntered) {
         EXPECT_EQ(s.e.siec.kolumna, 1);
     }
     EXPECT_TRUE(przejdzDoKomorkiSieci(s.e, kol::NumerOdc, 1));
+    EXPECT_FALSE(przejdzDoKomorkiSieci(s.e, 0, 1));  // the margin
+    EXPECT_FALSE(przejdzDoKomorkiSieci(s.e, 1, 0));  // the header
+    EXPECT_FALSE(przejdzDoKomorkiSieci(s.e, 1, 2));  // below the last row
 }
 
 TEST(Przejscia, LeavingColumn28RestoresTheCopyOfTheNumber) {
@@ -485,8 +488,10 @@ TEST(Narzedzia, WithdrawAndRestoreTheCurrentRow) {
     odcinek(s.e, 1, "1", "A", "B");
     s.g().ustawLiczbeKolumn(LiczbaKolumnZWynikami);
     s.e.ob.WynikiAktualne = true;
+    ASSERT_TRUE(przejdzDoKomorkiSieci(s.e, kol::NumerOdc, 1));
     wycofajLubPrzywroc(s.e);
     EXPECT_TRUE(wierszSieciWycofany(s.e, 1));
+    EXPECT_EQ(s.e.siec.kolumna, 19);  // the current cell stays inside the cut table
     EXPECT_TRUE(s.e.ob.DaneZmienione);
     EXPECT_EQ(s.g().liczbaKolumn(), LiczbaKolumnDanych);
     wycofajLubPrzywroc(s.e);
@@ -601,69 +606,26 @@ TEST(Odwracanie, ReversingTwiceRestoresTheTableExactly) {
     EXPECT_THAT(s.kanal.teksty(), IsEmpty());
 }
 
-TEST(Odwracanie, DeadEndKeepsItsAttributesThroughTheBuffer) {
+TEST(Odwracanie, DeadEndKeepsItsAttributesUntilTheRowIsReversedBack) {
     Srodowisko s;
     odcinek(s.e, 1, "1", "A", "B");
     atrybuty(s.e, 1, "7", "1", "2", "3");
     zmienKierunekBiezacego(s.e);
-    // A is found nowhere: the columns stay empty and the user is told.
+    // A is found nowhere: the user is told to give its data.
     EXPECT_THAT(s.kanal.teksty(), ElementsAre("dla węzła A trzeba podać komplet danych"));
-    EXPECT_EQ(s.g().tekst(kol::X, 1), "");
-    ASSERT_EQ(s.e.buforWezlow.wpisy.size(), 1u);
     zmienKierunekBiezacego(s.e);
     EXPECT_EQ(s.g().tekst(kol::WezelKonc, 1), "B");
     EXPECT_THAT(std::vector<std::string>({s.g().tekst(14, 1), s.g().tekst(15, 1), s.g().tekst(16, 1),
                                           s.g().tekst(17, 1)}),
                 ElementsAre("7", "1", "2", "3"));
-    // Entering the "Obiekt" tab empties the buffer (tested with the tabs).
 }
 
-TEST(Odwracanie, NoQuestionAboutAttributesWhenTheOptionsDropThemAll) {
+TEST(Odwracanie, NoRequestForAttributesWhenTheOptionsDropThemAll) {
     Srodowisko s;
     s.e.ob.opcje.CheckBoxrrw = s.e.ob.opcje.CheckBoxTeren = s.e.ob.opcje.CheckBoxXY = true;
     odcinek(s.e, 1, "1", "A", "B");
     zmienKierunekBiezacego(s.e);
     EXPECT_THAT(s.kanal.teksty(), IsEmpty());
-}
-
-TEST(Odwracanie, StartNodeRecordTravelsWithTheNode) {
-    Srodowisko s;
-    odcinek(s.e, 1, "1", "A", "B");
-    atrybuty(s.e, 1, "2", "5", "6", "7");
-    auto& nwp = s.g().zapewnijRekord<TdaneNWP>(kol::WezelPocz, 1);
-    nwp.X = 11;
-    nwp.Y = 12;
-    nwp.rzedna = 13.5;
-    nwp.pobor = 0.25;
-    nwp.dokladneX = 11.5;
-    nwp.dokladneY = 12.5;
-    auto& nwk = s.g().zapewnijRekord<TdodatkoweDaneNWK>(kol::WezelKonc, 1);
-    nwk.dokladneX = 5.5;
-    nwk.dokladneY = 6.5;
-    zmienKierunekBiezacego(s.e);
-    EXPECT_THAT(std::vector<std::string>({s.g().tekst(14, 1), s.g().tekst(15, 1), s.g().tekst(16, 1),
-                                          s.g().tekst(17, 1)}),
-                ElementsAre("0.25", "11", "12", "13.5"));
-    EXPECT_DOUBLE_EQ(nwk.dokladneX, 11.5);
-    EXPECT_EQ(nwp.X, 5);
-    EXPECT_DOUBLE_EQ(nwp.rzedna, 7);
-    EXPECT_DOUBLE_EQ(nwp.pobor, 2);
-    EXPECT_DOUBLE_EQ(nwp.dokladneY, 6.5);
-}
-
-TEST(Odwracanie, BufferOverflowDropsTheOldestEntry) {
-    Srodowisko s;
-    s.e.ob.opcje.CheckBoxrrw = s.e.ob.opcje.CheckBoxTeren = s.e.ob.opcje.CheckBoxXY = true;
-    for (int i = 1; i <= BuforWezlow::kPojemnosc + 1; ++i)
-        odcinek(s.e, i, std::to_string(i), "S" + std::to_string(i), "K" + std::to_string(i));
-    for (int i = 1; i <= BuforWezlow::kPojemnosc + 1; ++i) {
-        ASSERT_TRUE(przejdzDoKomorkiSieci(s.e, 1, i));
-        zmienKierunekBiezacego(s.e);
-    }
-    EXPECT_EQ(s.e.buforWezlow.wpisy.size(), static_cast<std::size_t>(BuforWezlow::kPojemnosc));
-    EXPECT_EQ(s.e.buforWezlow.znajdz("K1"), -1);
-    EXPECT_EQ(s.e.buforWezlow.znajdz("K101"), BuforWezlow::kPojemnosc - 1);
-    EXPECT_THAT(s.e.ob.ListBoxAnalizaDanych, ElementsAre("Przepełnienie bufora węzłów"));
 }
 
 TEST(Odwracanie, AllNegativeRowsAreReversedInOnePass) {

@@ -60,6 +60,23 @@ TEST(Start, DefaultsOfTheWindow) {
     std::filesystem::remove_all(katalog);
 }
 
+TEST(Start, LoadedDataIsShownInTheFields) {
+    Srodowisko s;
+    odcinek(s.e, 1, "1", "A", "B");
+    odcinek(s.e, 2, "2", "B", "C");
+    ASSERT_TRUE(przejdzDoKomorkiSieci(s.e, 3, 2));
+    s.e.ob.parametry.ustawTemperature(5.55555);
+    s.e.ob.parametry.ustawJednostke(0);
+    s.e.ob.DaneZmienione = true;
+    pokazWczytaneDane(s.e);
+    EXPECT_EQ(s.e.pola.EdT, "5.556");
+    EXPECT_DOUBLE_EQ(s.e.ob.parametry.TcGazu, 5.556);
+    EXPECT_EQ(s.e.pola.Lajed1, "Pa");
+    EXPECT_EQ(s.e.siec.wiersz, 1);
+    EXPECT_THAT(kolumna(s.e.ob.Grid, 0), ElementsAre("*", ""));
+    EXPECT_FALSE(s.e.ob.DaneZmienione);
+}
+
 TEST(Zakladki, TosMenusOnlyOnTheNetworkTab) {
     Srodowisko s;
     for (Zakladka z : kWszystkie) {
@@ -94,11 +111,10 @@ TEST(Zakladki, FocusBufferAndAnalysisList) {
     zmienZakladke(s.e, Zakladka::Trasa);
     EXPECT_EQ(s.e.okno.fokus, "EdTempWez");
 
-    WezelWBuforze wpis;
-    wpis.nazwa = "X";
-    s.e.buforWezlow.wpisy.push_back(wpis);
+    s.e.ob.buforWezlow.wpisy.push_back({"X", 1, 2, 3, 4});
+    s.e.ob.buforWezlow.indeks = 1;
     zmienZakladke(s.e, Zakladka::Cisn);
-    EXPECT_THAT(s.e.buforWezlow.wpisy, IsEmpty());
+    EXPECT_THAT(s.e.ob.buforWezlow.wpisy, IsEmpty());
 
     int przygotowania = 0;
     s.e.przygotowanieObliczen = [&](Edytor& e) {
@@ -110,6 +126,53 @@ TEST(Zakladki, FocusBufferAndAnalysisList) {
     EXPECT_THAT(s.e.ob.ListBoxAnalizaDanych, ElementsAre("Brak opisu źródeł"));
     zmienZakladke(s.e, Zakladka::Ogolne);
     EXPECT_THAT(s.e.ob.ListBoxAnalizaDanych, IsEmpty());
+}
+
+TEST(Zakladki, CalculationTabPreparesTheNetworkTypedInTheEditor) {
+    Srodowisko s;
+    const std::vector<std::pair<int, std::string>> wiersz1 = {
+        {1, "1"}, {3, "Z"}, {4, "A"}, {5, "100"}, {6, "250,5"}, {14, "12"}};
+    for (const auto& [k, t] : wiersz1) {
+        ASSERT_TRUE(przejdzDoKomorkiSieci(s.e, k, 1));
+        wpiszDoKomorkiSieci(s.e, k, 1, t);
+    }
+    wstawWierszNaKoniec(s.e, TabelaEdytora::Siec);  // Enter: an empty last row
+    zmienZakladke(s.e, Zakladka::Obliczenia);
+    EXPECT_THAT(s.e.ob.ListBoxAnalizaDanych, ElementsAre("Brak opisu źródeł"));
+    EXPECT_EQ(s.e.ob.liczbaOdcinkow, 1);  // the empty row is gone
+    EXPECT_FALSE(s.e.ob.PotrzebnaAnaliza);
+    EXPECT_FALSE(s.e.okno.BuOblicz);
+    zmienZakladke(s.e, Zakladka::TOS);
+    EXPECT_EQ(s.e.siec.wiersz, 1);  // the current row was the removed one
+    EXPECT_EQ(s.e.ob.Grid.tekst(0, 1), "*");
+
+    zmienZakladke(s.e, Zakladka::Cisn);
+    EXPECT_THAT(s.e.ob.ListBoxAnalizaDanych, IsEmpty());
+    wpiszDoKomorkiZrodel(s.e, 1, 1, "Z");
+    wpiszDoKomorkiZrodel(s.e, 2, 1, "2,5");
+    zrodlaTracaFokus(s.e);
+    zmienZakladke(s.e, Zakladka::KatRur);
+    wpiszDoKomorkiKatalogu(s.e, 1, 1, "100");
+    wpiszDoKomorkiKatalogu(s.e, 2, 1, "114,3");
+    wpiszDoKomorkiKatalogu(s.e, 3, 1, "3,6");
+    zmienZakladke(s.e, Zakladka::Obliczenia);
+    EXPECT_THAT(s.e.ob.ListBoxAnalizaDanych, IsEmpty());
+    EXPECT_TRUE(s.e.okno.BuOblicz);
+    EXPECT_EQ(s.e.ob.liczbaZrodel, 1);
+    EXPECT_EQ(s.e.ob.liczbaRur, 1);
+    EXPECT_THAT(s.kanal.teksty(), IsEmpty());
+
+    // Back again without edits: no new analysis.
+    int analizy = 0;
+    auto przygotowanie = s.e.przygotowanieObliczen;
+    s.e.przygotowanieObliczen = [&](Edytor& e) {
+        if (e.ob.PotrzebnaAnaliza) ++analizy;
+        przygotowanie(e);
+    };
+    zmienZakladke(s.e, Zakladka::TOS);
+    zmienZakladke(s.e, Zakladka::Obliczenia);
+    EXPECT_EQ(analizy, 0);
+    EXPECT_TRUE(s.e.okno.BuOblicz);
 }
 
 TEST(Zakladki, GuideModeOpensTheTopicOfEveryTab) {

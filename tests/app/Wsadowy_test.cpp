@@ -160,6 +160,144 @@ TEST_F(PrzebiegTest, NetworkThatCannotBeCalculatedRewritesTheLog) {
     EXPECT_TRUE(ed.okno.Zminimalizowane);
 }
 
+// The example network as a batch input in the test's folder.
+std::string przykladXml(const Katalog& k, const std::string& nazwa, bool koniec) {
+    std::string b = czytajBajty(fs::path(KELMOR_EXAMPLES_DIR) / "osiedle.xml");
+    if (koniec) {
+        const std::string stary = "<czyKonczycPrace>false</czyKonczycPrace>";
+        b.replace(b.find(stary), stary.size(), "<czyKonczycPrace>true</czyKonczycPrace>");
+    }
+    zapiszBajty(k.sciezka(nazwa), b);
+    return k.sciezka(nazwa);
+}
+
+TEST_F(PrzebiegTest, SuccessWritesResultsAndLogThenTakesTheLaterArguments) {
+    const std::string we = przykladXml(*this, "siec.xml", false);
+    RejestratorKomunikatow k;
+    Edytor ed(k);
+    PrzebiegWsadowy p;
+    EXPECT_FALSE(przetworzArgumenty(ed, {we, sciezka("pozniej.XmL")}, &p));
+    EXPECT_EQ(p.wynik, WynikWsadowy::Sukces);
+    EXPECT_FALSE(p.czyKonczycPrace);
+    EXPECT_FALSE(p.koniecProgramu);
+    // Windows-1250 with CR LF ("ł" is 0xB3).
+    EXPECT_EQ(czytajBajty(sciezka("siec_Wyniki.Log")),
+              "true\r\nDane z pliku " + we + "\r\nMetoda dok\xb3" "adna\r\nWyniki w pliku " +
+                  sciezka("siec_Wyniki.XML") + "\r\n");
+    EXPECT_EQ(czytajLog(sciezka("siec_Wyniki.Log")),
+              (std::vector<std::string>{"true", "Dane z pliku " + we, "Metoda dokładna",
+                                        "Wyniki w pliku " + sciezka("siec_Wyniki.XML")}));
+    // The results: every row of the example, with the computed flow.
+    const std::string wyniki = czytajBajty(sciezka("siec_Wyniki.XML"));
+    EXPECT_EQ(wyniki.rfind("<?xml version=\"1.0\" encoding=\"windows-1250\"?>", 0), 0u);
+    std::size_t n = 0;
+    for (auto i = wyniki.find("<Qoblicz>"); i != std::string::npos; i = wyniki.find("<Qoblicz>", i + 1)) ++n;
+    EXPECT_EQ(n, 14u);
+    // The later XML argument changed only the path of a later save.
+    EXPECT_EQ(ed.SciezkaWynikowXML, sciezka("pozniej.XmL"));
+    EXPECT_FALSE(fs::exists(sciezka("pozniej.XmL")));
+    // The window comes back on the results.
+    EXPECT_FALSE(ed.okno.Zminimalizowane);
+    EXPECT_EQ(ed.okno.aktywna, Zakladka::Obliczenia);
+    EXPECT_TRUE(ed.ob.WynikiAktualne);
+    EXPECT_TRUE(ed.okno.BuLiCi);
+    EXPECT_EQ(ed.ob.LaRaport1, "Koniec obliczeń");
+}
+
+TEST_F(PrzebiegTest, EndFlagEndsTheProgramBeforeTheLaterArguments) {
+    const std::string we = przykladXml(*this, "Siec.XML", true);
+    RejestratorKomunikatow k;
+    Edytor ed(k);
+    PrzebiegWsadowy p;
+    EXPECT_TRUE(przetworzArgumenty(ed, {we, sciezka("pozniej.xml")}, &p));
+    EXPECT_EQ(p.wynik, WynikWsadowy::Sukces);
+    EXPECT_TRUE(p.czyKonczycPrace);
+    EXPECT_EQ(ed.SciezkaWynikowXML, sciezka("Siec_Wyniki.XML"));
+    EXPECT_TRUE(fs::exists(sciezka("Siec_Wyniki.XML")));
+    EXPECT_EQ(czytajLog(sciezka("Siec_Wyniki.Log")).at(0), "true");
+}
+
+TEST_F(PrzebiegTest, StopAtAStageRewritesTheLog) {
+    // Diameters to select while the smallest admissible pressure exceeds the source's.
+    Obiekt siec;
+    test::siecRozgaleziona(siec);
+    siec.parametry.PminDop = 3;
+    for (int w = 1; w <= 3; ++w) siec.Grid.ustawTekst(kol::SrednicaNomin, w, "0");
+    const std::string we = sciezka("dobor.xml");
+    zapiszSiecXml(siec, we, true);
+    RejestratorKomunikatow k;
+    Edytor ed(k);
+    PrzebiegWsadowy p;
+    EXPECT_TRUE(przetworzArgumenty(ed, {we}, &p));
+    EXPECT_EQ(p.wynik, WynikWsadowy::Przerwano);
+    EXPECT_EQ(czytajLog(sciezka("dobor_Wyniki.Log")),
+              (std::vector<std::string>{
+                  "false", "Dane z pliku " + we, "Przerwano na etapie doboru średnic.",
+                  "Minimalne dopuszczalne ciśnienie w sieci jest większe od ciśnienia w źródle."}));
+    EXPECT_FALSE(fs::exists(sciezka("dobor_Wyniki.XML")));
+}
+
+TEST_F(PrzebiegTest, AbortAfterTheSweepsRewritesTheLogAsNotFinished) {
+    // Two parallel rows of zero length close a loop without resistance.
+    Obiekt siec;
+    test::dodajZrodlo(siec, "S", "2.5");
+    test::dodajOdcinek(siec, 1, "S", "A", "50", "100");
+    test::dodajOdcinek(siec, 2, "A", "B", "50", "0");
+    test::dodajOdcinek(siec, 3, "A", "B", "50", "0");
+    siec.Grid.ustawTekst(kol::PoborWez, 2, "5");
+    test::dodajRure(siec, "50", "60.3", "3.6");
+    const std::string we = sciezka("zwarcie.xml");
+    zapiszSiecXml(siec, we, false);
+    RejestratorKomunikatow k;
+    Edytor ed(k);
+    PrzebiegWsadowy p;
+    EXPECT_TRUE(przetworzArgumenty(ed, {we, sciezka("x.gaz")}, &p));
+    EXPECT_EQ(p.wynik, WynikWsadowy::NieZakonczone);
+    EXPECT_EQ(czytajLog(sciezka("zwarcie_Wyniki.Log")),
+              (std::vector<std::string>{"false", "Dane z pliku " + we,
+                                        "Obliczenia nie zostały zakończone",
+                                        "Zwarcie w oczku utworzonym przez odcinki o numerach: 2 3"}));
+    EXPECT_FALSE(fs::exists(sciezka("zwarcie_Wyniki.XML")));
+}
+
+TEST_F(PrzebiegTest, NoSolutionWithinThePassLimitStillDeliversTheResults) {
+    // Two sources of different pressure joined without any demand: the loop
+    // head never balances and the pass limit is reached.
+    Obiekt siec;
+    test::dodajZrodlo(siec, "S1", "2.5");
+    test::dodajZrodlo(siec, "S2", "2.0");
+    test::dodajOdcinek(siec, 1, "S1", "A", "50", "100");
+    test::dodajOdcinek(siec, 2, "S2", "A", "50", "100");
+    test::dodajRure(siec, "50", "60.3", "3.6");
+    const std::string we = sciezka("dwa.xml");
+    zapiszSiecXml(siec, we, true);
+    RejestratorKomunikatow k;
+    Edytor ed(k);
+    PrzebiegWsadowy p;
+    EXPECT_TRUE(przetworzArgumenty(ed, {we}, &p));
+    EXPECT_EQ(p.wynik, WynikWsadowy::NieDokladne);
+    EXPECT_EQ(ed.ob.LaRaport1, "Nie uzyskano wymaganej dokładności obliczeń.");
+    EXPECT_EQ(czytajLog(sciezka("dwa_Wyniki.Log")),
+              (std::vector<std::string>{"true", "Dane z pliku " + we, "Metoda dokładna",
+                                        "Obliczenia nie zostały zakończone",
+                                        "Wyniki w pliku " + sciezka("dwa_Wyniki.XML")}));
+    EXPECT_TRUE(fs::exists(sciezka("dwa_Wyniki.XML")));
+}
+
+TEST_F(PrzebiegTest, UnwritableResultsDoNotLeaveATrueLog) {
+    const std::string we = przykladXml(*this, "siec.xml", true);
+    fs::create_directory(sciezka("siec_Wyniki.XML"));  // a folder where the results should go
+    RejestratorKomunikatow k;
+    Edytor ed(k);
+    PrzebiegWsadowy p;
+    EXPECT_TRUE(przetworzArgumenty(ed, {we}, &p));
+    EXPECT_EQ(p.wynik, WynikWsadowy::BladZapisu);
+    const auto log = czytajLog(sciezka("siec_Wyniki.Log"));
+    ASSERT_EQ(log.size(), 4u);
+    EXPECT_EQ(log[0], "false");
+    EXPECT_EQ(log[3], "Nie udało się zapisać wyników w pliku " + sciezka("siec_Wyniki.XML"));
+}
+
 TEST_F(PrzebiegTest, PreloadArgumentsWithoutBatch) {
     RejestratorKomunikatow k;
     Edytor ed(k);
@@ -179,6 +317,40 @@ TEST_F(PrzebiegTest, PreloadArgumentsWithoutBatch) {
     ed.ob.DaneZGDO = true;
     przetworzArgumenty(ed, {sciezka("x.doc"), sciezka("e.TXT")});
     EXPECT_EQ(ed.SciezkaEksportuGDO, sciezka("e.TXT"));
+}
+
+TEST_F(PrzebiegTest, CatalogueThenDataLeavesTheObjectTab) {
+    const std::string rur = sciezka("rury.RUR"), gaz = sciezka("osiedle.gAz");
+    fs::copy_file(fs::path(KELMOR_EXAMPLES_DIR) / "rury.rur", rur);
+    fs::copy_file(fs::path(KELMOR_EXAMPLES_DIR) / "osiedle.gaz", gaz);
+    RejestratorKomunikatow k;
+    Edytor ed(k);
+    ed.ob.KatalogZmieniony = true;
+    EXPECT_FALSE(przetworzArgumenty(ed, {rur}));
+    EXPECT_EQ(ed.okno.aktywna, Zakladka::KatRur);
+    EXPECT_FALSE(ed.ob.KatalogZmieniony);
+    EXPECT_FALSE(przetworzArgumenty(ed, {rur, gaz}));
+    EXPECT_TRUE(k.wpisy.empty()) << k.teksty().front();
+    EXPECT_EQ(ed.okno.aktywna, Zakladka::Cisn);
+    EXPECT_GT(ed.ob.RurGrid.liczbaWierszy(), 2);
+    EXPECT_GT(ed.ob.liczbaOdcinkow, 0);
+    EXPECT_EQ(ed.okno.tytul, "KELMOR 5.2 " + gaz);
+    EXPECT_FALSE(ed.ob.DaneZmienione);
+    EXPECT_TRUE(ed.ob.PotrzebnaAnaliza);
+    EXPECT_FALSE(ed.ob.DaneZGDO);
+    EXPECT_EQ(ed.SciezkaEksportuGDO, "");
+}
+
+TEST_F(PrzebiegTest, DataFromGdoProposeTheirExportPath) {
+    const std::string gaz = sciezka("gdo.gaz");
+    fs::copy_file(fs::path(KELMOR_EXAMPLES_DIR) / "gdo.gaz", gaz);
+    RejestratorKomunikatow k;
+    Edytor ed(k);
+    EXPECT_FALSE(przetworzArgumenty(ed, {gaz}));
+    ASSERT_TRUE(ed.ob.DaneZGDO);
+    EXPECT_EQ(ed.SciezkaEksportuGDO, sciezka("gdo.TXT"));
+    przetworzArgumenty(ed, {gaz, sciezka("inny.txt")});
+    EXPECT_EQ(ed.SciezkaEksportuGDO, sciezka("inny.txt"));
 }
 
 }  // namespace

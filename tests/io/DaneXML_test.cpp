@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 
+#include "io/KatalogRur.h"
+#include "io/PlikDanych.h"
 #include "io/SiecWymiany.h"
 #include "model/Tekst.h"
 
@@ -358,4 +360,27 @@ TEST(DaneXML, ExampleFileReadsAndWritesBackUnchanged) {
     EXPECT_TRUE(k.wpisy.empty());
     EXPECT_GE(ob.Grid.liczbaWierszy(), 10);
     EXPECT_EQ(bajtyDanych(ob), bajty(p));
+}
+
+TEST(DaneXML, LineBreaksInsideTextsComeBackUnchanged) {
+    Obiekt a;
+    a.parametry.Tytul = "linia 1\r\nlinia 2\rkoniec\n";
+    a.Grid.ustawTekst(kol::NazwaOdcinka, 1, "  dwie spacje ");
+    const std::string b1 = bajtyDanych(a);
+    Obiekt b;
+    RejestratorKomunikatow k;
+    bool f = false;
+    ASSERT_TRUE(CzytajDaneXMLZBajtow(b, b1, k, f));
+    EXPECT_EQ(b.parametry.Tytul, a.parametry.Tytul);
+    EXPECT_EQ(b.Grid.tekst(kol::NazwaOdcinka, 1), "  dwie spacje ");
+    EXPECT_EQ(bajtyDanych(b), b1);
+}
+
+TEST(DaneXML, EstateExampleIsTheNetworkOfTheDataFile) {
+    const std::string ex = KELMOR_EXAMPLES_DIR;
+    Obiekt ob;
+    RejestratorKomunikatow k;
+    ASSERT_TRUE(CzytajPlikDanych(ob, k, ex + "/osiedle.gaz"));
+    ASSERT_TRUE(CzytajKatalogRur(ob, k, ex + "/rury.rur"));
+    EXPECT_EQ(bajtyDanych(ob), bajty(ex + "/osiedle.xml"));
 }
