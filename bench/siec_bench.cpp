@@ -16,7 +16,7 @@ namespace {
 using namespace kelmor;
 
 class CichyKanal : public KanalKomunikatow {
-public:
+  public:
     void informacja(const std::string&) override {}
     bool pytanie(const std::string&) override { return true; }
     void bladWeWy(const std::string&) override {}

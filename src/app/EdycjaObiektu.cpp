@@ -20,18 +20,30 @@ void flagiPola(Obiekt& ob) {
 
 std::string& tekstPola(PolaObiektu& p, PoleObiektu pole) {
     switch (pole) {
-        case PoleObiektu::EdTytu: return p.EdTytu;
-        case PoleObiektu::EdPminDop: return p.EdPminDop;
-        case PoleObiektu::EdT: return p.EdT;
-        case PoleObiektu::EddGazu: return p.EddGazu;
-        case PoleObiektu::EdHs: return p.EdHs;
-        case PoleObiektu::EdChro: return p.EdChro;
-        case PoleObiektu::Edlz: return p.Edlz;
-        case PoleObiektu::EdQ1W1: return p.EdQ1W[0];
-        case PoleObiektu::EdQ1W2: return p.EdQ1W[1];
-        case PoleObiektu::EdQ1W3: return p.EdQ1W[2];
-        case PoleObiektu::EdQ1W4: return p.EdQ1W[3];
-        case PoleObiektu::Edmnoznik: break;
+        case PoleObiektu::EdTytu:
+            return p.EdTytu;
+        case PoleObiektu::EdPminDop:
+            return p.EdPminDop;
+        case PoleObiektu::EdT:
+            return p.EdT;
+        case PoleObiektu::EddGazu:
+            return p.EddGazu;
+        case PoleObiektu::EdHs:
+            return p.EdHs;
+        case PoleObiektu::EdChro:
+            return p.EdChro;
+        case PoleObiektu::Edlz:
+            return p.Edlz;
+        case PoleObiektu::EdQ1W1:
+            return p.EdQ1W[0];
+        case PoleObiektu::EdQ1W2:
+            return p.EdQ1W[1];
+        case PoleObiektu::EdQ1W3:
+            return p.EdQ1W[2];
+        case PoleObiektu::EdQ1W4:
+            return p.EdQ1W[3];
+        case PoleObiektu::Edmnoznik:
+            break;
     }
     return p.Edmnoznik;
 }
@@ -73,8 +85,8 @@ std::string zmienPoleWewn(Edytor& e, PoleObiektu pole, const std::string& tekst,
         case PoleObiektu::EdQ1W3:
         case PoleObiektu::EdQ1W4:
             parsujRzeczywista(e.kanal, t,
-                              p.Q1W[static_cast<std::size_t>(static_cast<int>(pole) -
-                                                             static_cast<int>(PoleObiektu::EdQ1W1))]);
+                              p.Q1W[static_cast<std::size_t>(
+                                  static_cast<int>(pole) - static_cast<int>(PoleObiektu::EdQ1W1))]);
             flagiPola(ob);
             break;
         case PoleObiektu::EdT: {

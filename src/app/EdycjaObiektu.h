@@ -9,8 +9,18 @@
 namespace kelmor {
 
 enum class PoleObiektu {
-    EdTytu, EdPminDop, EdT, EddGazu, EdHs, EdChro, Edlz,
-    EdQ1W1, EdQ1W2, EdQ1W3, EdQ1W4, Edmnoznik
+    EdTytu,
+    EdPminDop,
+    EdT,
+    EddGazu,
+    EdHs,
+    EdChro,
+    Edlz,
+    EdQ1W1,
+    EdQ1W2,
+    EdQ1W3,
+    EdQ1W4,
+    Edmnoznik
 };
 
 // Fills e.pola from the parameters (numbers in general format with 4

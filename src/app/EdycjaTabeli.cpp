@@ -15,41 +15,55 @@ namespace {
 
 Tabela& tabela(Edytor& e, TabelaEdytora t) {
     switch (t) {
-        case TabelaEdytora::Zrodla: return e.ob.ZrodlaGrid;
-        case TabelaEdytora::Katalog: return e.ob.RurGrid;
-        case TabelaEdytora::Siec: break;
+        case TabelaEdytora::Zrodla:
+            return e.ob.ZrodlaGrid;
+        case TabelaEdytora::Katalog:
+            return e.ob.RurGrid;
+        case TabelaEdytora::Siec:
+            break;
     }
     return e.ob.Grid;
 }
 
 BiezacaKomorka& biezaca(Edytor& e, TabelaEdytora t) {
     switch (t) {
-        case TabelaEdytora::Zrodla: return e.zrodla;
-        case TabelaEdytora::Katalog: return e.katalog;
-        case TabelaEdytora::Siec: break;
+        case TabelaEdytora::Zrodla:
+            return e.zrodla;
+        case TabelaEdytora::Katalog:
+            return e.katalog;
+        case TabelaEdytora::Siec:
+            break;
     }
     return e.siec;
 }
 
 int& liczbaWierszyTabeli(Obiekt& ob, TabelaEdytora t) {
     switch (t) {
-        case TabelaEdytora::Zrodla: return ob.liczbaZrodel;
-        case TabelaEdytora::Katalog: return ob.liczbaRur;
-        case TabelaEdytora::Siec: break;
+        case TabelaEdytora::Zrodla:
+            return ob.liczbaZrodel;
+        case TabelaEdytora::Katalog:
+            return ob.liczbaRur;
+        case TabelaEdytora::Siec:
+            break;
     }
     return ob.liczbaOdcinkow;
 }
 
 const char* nazwaTabeli(TabelaEdytora t) {
     switch (t) {
-        case TabelaEdytora::Zrodla: return "ZrodlaGrid";
-        case TabelaEdytora::Katalog: return "RurGrid";
-        case TabelaEdytora::Siec: break;
+        case TabelaEdytora::Zrodla:
+            return "ZrodlaGrid";
+        case TabelaEdytora::Katalog:
+            return "RurGrid";
+        case TabelaEdytora::Siec:
+            break;
     }
     return "Grid";
 }
 
-std::string wezelKonca(const Tabela& g, int w) { return nazwaWezla(g.tekst(kol::WezelKonc, w)); }
+std::string wezelKonca(const Tabela& g, int w) {
+    return nazwaWezla(g.tekst(kol::WezelKonc, w));
+}
 
 // The end-node attributes of row w are filled from a source of that name
 // and from another row ending at the same node.
@@ -68,7 +82,8 @@ void wypelnijAtrybutyKonca(Obiekt& ob, int w) {
     }
     for (int r = 1; r < g.liczbaWierszy(); ++r) {
         if (r == w || wezelKonca(g, r) != E) continue;
-        for (int c : {kol::RzednaTe, kol::PoborWez, kol::X, kol::Y}) g.ustawTekst(c, w, g.tekst(c, r));
+        for (int c : {kol::RzednaTe, kol::PoborWez, kol::X, kol::Y})
+            g.ustawTekst(c, w, g.tekst(c, r));
         break;
     }
 }
@@ -115,7 +130,8 @@ void wejdzDoKomorkiSieci(Edytor& e) {
     const int k = e.siec.kolumna;
     e.okno.BBElip1 = podedytorKolumny(e, k) != Podedytor::Brak;
     e.okno.CBSklepy = k == kol::Sklepy;
-    if (k == kol::DlugoscMetry && e.TrybLiczeniaDlugosci) obliczDlugoscZeWspolrzednych(e, e.siec.wiersz);
+    if (k == kol::DlugoscMetry && e.TrybLiczeniaDlugosci)
+        obliczDlugoscZeWspolrzednych(e, e.siec.wiersz);
 }
 
 std::string opisOdcinka(const Tabela& g, int w) {
@@ -154,15 +170,28 @@ std::string wpiszDoKomorkiSieci(Edytor& e, int kol, int wiersz, const std::strin
     g.ustawTekst(kol, wiersz, t);
     if (kol >= kol::Qoblicz) return t;
     switch (kol) {
-        case 1: case 8: case 10: case 15: case 16: {
+        case 1:
+        case 8:
+        case 10:
+        case 15:
+        case 16: {
             int v = 0;
             parsujCalkowita(e.kanal, t, v);
             break;
         }
-        case 3: case 4: case 5:
+        case 3:
+        case 4:
+        case 5:
             parsujNazwe(e.kanal, t);
             break;
-        case 6: case 7: case 9: case 11: case 13: case 14: case 17: case 18: {
+        case 6:
+        case 7:
+        case 9:
+        case 11:
+        case 13:
+        case 14:
+        case 17:
+        case 18: {
             double v = 0;
             parsujRzeczywista(e.kanal, t, v);
             break;
@@ -210,7 +239,9 @@ bool przejdzDoKomorkiSieci(Edytor& e, int kolumna, int wiersz) {
     return true;
 }
 
-void ukryjBBElip1(Edytor& e) { e.okno.BBElip1 = false; }
+void ukryjBBElip1(Edytor& e) {
+    e.okno.BBElip1 = false;
+}
 
 void odswiezPrzyciskiKomorki(Edytor& e) {
     e.okno.BBElip1 = e.okno.BBElip1 && podedytorKolumny(e, e.siec.kolumna) != Podedytor::Brak;
@@ -229,10 +260,14 @@ std::string tytulPodedytora(const Edytor& e, Podedytor p) {
     const Tabela& g = e.ob.Grid;
     const int w = e.siec.wiersz;
     switch (p) {
-        case Podedytor::PrzylaczaOdcinka: return "Przyłącza do odcinka: " + opisOdcinka(g, w);
-        case Podedytor::PrzylaczaWezla: return "Przyłącza do węzła: " + g.tekst(kol::WezelKonc, w);
-        case Podedytor::OporyMiejscowe: return "Opory miejscowe w odcinku: " + opisOdcinka(g, w);
-        case Podedytor::Brak: break;
+        case Podedytor::PrzylaczaOdcinka:
+            return "Przyłącza do odcinka: " + opisOdcinka(g, w);
+        case Podedytor::PrzylaczaWezla:
+            return "Przyłącza do węzła: " + g.tekst(kol::WezelKonc, w);
+        case Podedytor::OporyMiejscowe:
+            return "Opory miejscowe w odcinku: " + opisOdcinka(g, w);
+        case Podedytor::Brak:
+            break;
     }
     return {};
 }
@@ -291,7 +326,8 @@ void obliczDlugoscZeWspolrzednych(Edytor& e, int w) {
         // Differences of 32-bit coordinates fit in 64 bits; the sum is taken in doubles.
         const double dx = static_cast<double>(x1 - x2), dy = static_cast<double>(y1 - y2);
         const double dz = z1 - z2;
-        g.ustawTekst(kol::DlugoscMetry, w, formatStaly(std::sqrt(dz * dz + dx * dx + dy * dy), 15, 2));
+        g.ustawTekst(kol::DlugoscMetry, w,
+                     formatStaly(std::sqrt(dz * dz + dx * dx + dy * dy), 15, 2));
     } else {
         e.kanal.informacja("brak danych dla węzła " + S);
         g.ustawTekst(kol::DlugoscMetry, w, "");
@@ -310,7 +346,8 @@ void wstawWierszNaKoniec(Edytor& e, TabelaEdytora t) {
     // (a repeated segment number keeps the user in the row being left).
     if (t == TabelaEdytora::Siec) e.domyslneWierszaSieci(nowy);
     if (t == TabelaEdytora::Zrodla)
-        for (int c : {kol::RzednaTeZrodla, kol::Xzrodla, kol::Yzrodla}) tab.ustawTekst(c, nowy, "0");
+        for (int c : {kol::RzednaTeZrodla, kol::Xzrodla, kol::Yzrodla})
+            tab.ustawTekst(c, nowy, "0");
     przejdz(e, t, 1, nowy);
 }
 
@@ -334,7 +371,8 @@ void wstawWierszMiedzy(Edytor& e, TabelaEdytora t) {
 
 bool usunBiezacyWiersz(Edytor& e, TabelaEdytora t) {
     Obiekt& ob = e.ob;
-    if (t != TabelaEdytora::Katalog && !e.kanal.pytanie("Czy skasować wskazany wiersz?")) return false;
+    if (t != TabelaEdytora::Katalog && !e.kanal.pytanie("Czy skasować wskazany wiersz?"))
+        return false;
     Tabela& tab = tabela(e, t);
     BiezacaKomorka& b = biezaca(e, t);
     e.okno.fokus = nazwaTabeli(t);
@@ -365,7 +403,8 @@ bool usunBiezacyWiersz(Edytor& e, TabelaEdytora t) {
         case TabelaEdytora::Zrodla:
             ob.oznaczZmianeDanych();
             if (licznik == 0)
-                for (int c : {kol::RzednaTeZrodla, kol::Xzrodla, kol::Yzrodla}) tab.ustawTekst(c, 1, "0");
+                for (int c : {kol::RzednaTeZrodla, kol::Xzrodla, kol::Yzrodla})
+                    tab.ustawTekst(c, 1, "0");
             break;
         case TabelaEdytora::Katalog:
             if (licznik > 0) {
@@ -394,8 +433,12 @@ void przeniesWiersz(Edytor& e, TabelaEdytora t, int z, int na) {
 void doOstatniegoWiersza(Edytor& e) {
     przejdzDoKomorkiSieci(e, e.siec.kolumna, e.ob.Grid.liczbaWierszy() - 1);
 }
-void doPierwszegoWiersza(Edytor& e) { przejdzDoKomorkiSieci(e, e.siec.kolumna, 1); }
-void doPierwszejKolumny(Edytor& e) { przejdzDoKomorkiSieci(e, 1, e.siec.wiersz); }
+void doPierwszegoWiersza(Edytor& e) {
+    przejdzDoKomorkiSieci(e, e.siec.kolumna, 1);
+}
+void doPierwszejKolumny(Edytor& e) {
+    przejdzDoKomorkiSieci(e, 1, e.siec.wiersz);
+}
 void doOstatniejKolumny(Edytor& e) {
     przejdzDoKomorkiSieci(e, e.ob.Grid.liczbaKolumn() - 1, e.siec.wiersz);
 }
@@ -504,9 +547,13 @@ void myszNadTabelaSieci(Edytor& e, int k) {
     e.okno.StaHint = (k >= 0 && k < LiczbaKolumnZWynikami) ? podpowiedzSieci(k) : std::string();
 }
 
-bool komorkaWynikowa(int k) { return k >= kol::Qoblicz && k < kol::NumerOdc; }
+bool komorkaWynikowa(int k) {
+    return k >= kol::Qoblicz && k < kol::NumerOdc;
+}
 
-bool wierszSieciWycofany(const Edytor& e, int wiersz) { return wierszWycofany(e.ob.Grid, wiersz); }
+bool wierszSieciWycofany(const Edytor& e, int wiersz) {
+    return wierszWycofany(e.ob.Grid, wiersz);
+}
 
 int liczbaNiepustychWierszySieci(const Obiekt& ob) {
     int n = 0;

@@ -74,15 +74,15 @@ void przeniesWiersz(Edytor& e, TabelaEdytora t, int z, int na);
 
 // ---- Tool bar of the network table ----------------------------------------
 
-void doOstatniegoWiersza(Edytor& e);   // Button1
-void doPierwszegoWiersza(Edytor& e);   // Button2
-void doPierwszejKolumny(Edytor& e);    // Button3
-void doOstatniejKolumny(Edytor& e);    // Button4
-void wycofajLubPrzywroc(Edytor& e);    // Button8 "Czasowo usuń / Przywróć wiersz"
+void doOstatniegoWiersza(Edytor& e);     // Button1
+void doPierwszegoWiersza(Edytor& e);     // Button2
+void doPierwszejKolumny(Edytor& e);      // Button3
+void doOstatniejKolumny(Edytor& e);      // Button4
+void wycofajLubPrzywroc(Edytor& e);      // Button8 "Czasowo usuń / Przywróć wiersz"
 void zmienKierunekBiezacego(Edytor& e);  // Button9 "Zmień kierunek zaznaczonego odcinka"
-void zmienKierunkiUjemnym(Edytor& e);  // SpeedButton13
-void zerujSrednice(Edytor& e);         // BuDn0 (asks)
-void kasujTabeleSieci(Edytor& e);      // Button10 (asks)
+void zmienKierunkiUjemnym(Edytor& e);    // SpeedButton13
+void zerujSrednice(Edytor& e);           // BuDn0 (asks)
+void kasujTabeleSieci(Edytor& e);        // Button10 (asks)
 // Button12: true when the preview of the current row's fittings may open;
 // otherwise the dialog "Nie zadeklarowano oporów miejscowych w odcinku ..." was shown.
 bool podgladOporow(Edytor& e);

@@ -72,7 +72,7 @@ struct BiezacaKomorka {
 };
 
 class Edytor {
-public:
+  public:
     // Starts with the default parameters shown in the fields.
     explicit Edytor(KanalKomunikatow& kanal);
     Edytor(const Edytor&) = delete;

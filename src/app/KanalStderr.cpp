@@ -33,13 +33,17 @@ void KanalStderr::pisz(const std::string& przedrostek, const std::string& tekst)
     std::fflush(cel_);
 }
 
-void KanalStderr::informacja(const std::string& tekst) { pisz("", tekst); }
+void KanalStderr::informacja(const std::string& tekst) {
+    pisz("", tekst);
+}
 
 bool KanalStderr::pytanie(const std::string& tekst) {
     pisz("", tekst + (odpowiedz_ ? " [odpowiedź: Tak]" : " [odpowiedź: Nie]"));
     return odpowiedz_;
 }
 
-void KanalStderr::bladWeWy(const std::string& tekst) { pisz("Błąd wejścia/wyjścia: ", tekst); }
+void KanalStderr::bladWeWy(const std::string& tekst) {
+    pisz("Błąd wejścia/wyjścia: ", tekst);
+}
 
 }  // namespace kelmor

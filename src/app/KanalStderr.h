@@ -11,7 +11,7 @@
 namespace kelmor {
 
 class KanalStderr : public KanalKomunikatow {
-public:
+  public:
     explicit KanalStderr(std::FILE* cel = stderr, bool odpowiedz = false)
         : cel_(cel), odpowiedz_(odpowiedz) {}
 
@@ -26,7 +26,7 @@ public:
     // become single spaces, surrounding blanks go.
     static std::string jednaLinia(const std::string& tekst);
 
-private:
+  private:
     void pisz(const std::string& przedrostek, const std::string& tekst);
     std::FILE* cel_;
     bool odpowiedz_;

@@ -72,26 +72,40 @@ void pokazWczytaneDane(Edytor& e) {
 
 std::string tytulZakladki(Zakladka z) {
     switch (z) {
-        case Zakladka::Ogolne: return "Strona tytułowa";
-        case Zakladka::KatRur: return "Katalog rur";
-        case Zakladka::Cisn: return "Obiekt";
-        case Zakladka::TOS: return "Tabela opisu sieci";
-        case Zakladka::Trasa: return "Moja trasa";
-        case Zakladka::Obliczenia: return "Obliczenia";
-        case Zakladka::Wzory: return "Wzory uproszczone";
+        case Zakladka::Ogolne:
+            return "Strona tytułowa";
+        case Zakladka::KatRur:
+            return "Katalog rur";
+        case Zakladka::Cisn:
+            return "Obiekt";
+        case Zakladka::TOS:
+            return "Tabela opisu sieci";
+        case Zakladka::Trasa:
+            return "Moja trasa";
+        case Zakladka::Obliczenia:
+            return "Obliczenia";
+        case Zakladka::Wzory:
+            return "Wzory uproszczone";
     }
     return {};
 }
 
 int tematPomocyZakladki(Zakladka z) {
     switch (z) {
-        case Zakladka::Ogolne: return 20;
-        case Zakladka::KatRur: return 25;
-        case Zakladka::Cisn: return 30;
-        case Zakladka::TOS: return 40;
-        case Zakladka::Trasa: return 41;
-        case Zakladka::Obliczenia: return 42;
-        case Zakladka::Wzory: return 45;
+        case Zakladka::Ogolne:
+            return 20;
+        case Zakladka::KatRur:
+            return 25;
+        case Zakladka::Cisn:
+            return 30;
+        case Zakladka::TOS:
+            return 40;
+        case Zakladka::Trasa:
+            return 41;
+        case Zakladka::Obliczenia:
+            return 42;
+        case Zakladka::Wzory:
+            return 45;
     }
     return 13;
 }

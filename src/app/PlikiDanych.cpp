@@ -48,7 +48,8 @@ void danePoNieudanymOdczycie(Edytor& ed) {
 
 std::optional<DialogPliku> przygotujOdczytDanych(Edytor& ed) {
     if (ed.ob.DaneZmienione &&
-        !ed.kanal.pytanie("Odczyt danych spowoduje zniknięcie aktualnych danych. Czy mogą zniknąć?"))
+        !ed.kanal.pytanie(
+            "Odczyt danych spowoduje zniknięcie aktualnych danych. Czy mogą zniknąć?"))
         return std::nullopt;
     return dialog(ed, false, "Odczyt danych z pliku", kFiltrDanych, "", ed.SciezkaDanych);
 }
@@ -113,8 +114,9 @@ bool polecenieZapisDanych(Edytor& ed, const WyborPliku& wybierz) {
 
 std::optional<DialogPliku> przygotujOdczytKatalogu(Edytor& ed) {
     if (ed.ob.KatalogZmieniony &&
-        !ed.kanal.pytanie("Odczyt katalogu rur z pliku spowoduje zniknięcie aktualnego katalogu rur. "
-                          "Czy kontynuować odczyt?"))
+        !ed.kanal.pytanie(
+            "Odczyt katalogu rur z pliku spowoduje zniknięcie aktualnego katalogu rur. "
+            "Czy kontynuować odczyt?"))
         return std::nullopt;
     return dialog(ed, false, "Odczyt katalogu rur z pliku", kFiltrKatalogu, "", ed.SciezkaKatalogu);
 }
@@ -155,7 +157,8 @@ std::optional<DialogPliku> przygotujZapisKatalogu(Edytor& ed) {
         ed.kanal.informacja("Brak katalogu rur");
         return std::nullopt;
     }
-    return dialog(ed, true, "Zapis katalogu rur do pliku", kFiltrKatalogu, "rur", ed.SciezkaKatalogu);
+    return dialog(ed, true, "Zapis katalogu rur do pliku", kFiltrKatalogu, "rur",
+                  ed.SciezkaKatalogu);
 }
 
 bool zapiszKatalog(Edytor& ed, const std::string& sciezka) {

@@ -64,8 +64,7 @@ bool polecenieImportPROFIL(Edytor& ed, bool noweDane, const WyborPliku& wybierz)
 }
 
 DialogPliku przygotujEksportPROFIL(const Edytor& ed) {
-    return opis(true, "Eksport wyników do PROFIL", 5,
-                ed.SciezkaEksportuPROFIL, ed);
+    return opis(true, "Eksport wyników do PROFIL", 5, ed.SciezkaEksportuPROFIL, ed);
 }
 
 bool eksportujPROFIL(Edytor& ed, const std::string& sciezka) {
@@ -89,8 +88,7 @@ std::optional<DialogPliku> przygotujEksportGDO(Edytor& ed) {
             "Dane nie pochodzą z GDO i dlatego eksport do GDO nie został wykonany.");
         return std::nullopt;
     }
-    auto d = opis(true, "Eksport wyników dla GDO do pliku", 4,
-                  ed.SciezkaEksportuGDO, ed);
+    auto d = opis(true, "Eksport wyników dla GDO do pliku", 4, ed.SciezkaEksportuGDO, ed);
     d.rozszerzenie = "TXT";
     return d;
 }
@@ -117,7 +115,9 @@ bool importPROFIL(Edytor& ed, bool noweDane, const std::optional<std::string>& w
     return wybor && importujPROFIL(ed, noweDane, *wybor);
 }
 
-DialogPliku dialogEksportuPROFIL(const Edytor& ed) { return przygotujEksportPROFIL(ed); }
+DialogPliku dialogEksportuPROFIL(const Edytor& ed) {
+    return przygotujEksportPROFIL(ed);
+}
 
 bool eksportPROFIL(Edytor& ed, const std::optional<std::string>& wybor) {
     return wybor && eksportujPROFIL(ed, *wybor);

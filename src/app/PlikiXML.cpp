@@ -35,8 +35,10 @@ bool wykonaj(Edytor& ed, const DialogPliku& d, const WyborPliku& wybierz,
 
 DialogPliku przygotujZapisDanychXML(Edytor& ed) {
     std::string& s = ed.SciezkaDanych;
-    if (s.size() >= 3) s.replace(s.size() - 3, 3, "XML");
-    else s = "XML";
+    if (s.size() >= 3)
+        s.replace(s.size() - 3, 3, "XML");
+    else
+        s = "XML";
     return opis(true, "Zapis danych w formacie XML", s, ed.katalogProgramu);
 }
 
@@ -106,10 +108,12 @@ bool polecenieZapisWynikowXML(Edytor& ed, const WyborPliku& wybierz) {
 
 bool odczytDanychXMLWsadowy(Edytor& ed) {
     bool zmieniono = false;
-    const bool ok = CzytajDaneXML(ed.ob, ed.SciezkaDanychWejsciowych, ed.kanal,
-                                  ed.czyKonczycPrace, &zmieniono);
-    if (ok) stanPoOdczycieXML(ed);
-    else if (zmieniono) poNieudanymOdczycie(ed);
+    const bool ok =
+        CzytajDaneXML(ed.ob, ed.SciezkaDanychWejsciowych, ed.kanal, ed.czyKonczycPrace, &zmieniono);
+    if (ok)
+        stanPoOdczycieXML(ed);
+    else if (zmieniono)
+        poNieudanymOdczycie(ed);
     return ok;
 }
 
@@ -117,7 +121,9 @@ bool zapisWynikowXMLWsadowy(Edytor& ed) {
     return ZapiszWynikiXML(ed.ob, ed.SciezkaWynikowXML, ed.kanal);
 }
 
-DialogPliku dialogZapisuDanychXML(Edytor& ed) { return przygotujZapisDanychXML(ed); }
+DialogPliku dialogZapisuDanychXML(Edytor& ed) {
+    return przygotujZapisDanychXML(ed);
+}
 
 bool zapisDanychXML(Edytor& ed, const std::optional<std::string>& wybor) {
     return wybor && zapiszDaneXMLDoPliku(ed, *wybor);

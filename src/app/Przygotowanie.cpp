@@ -105,8 +105,7 @@ RodzajWyniku wykonajObliczenia(Edytor& ed, bool wsadowy, const PanelTrwa& panel)
         ed.wyczyscWyniki();
         ob.LaRaport1 = "Obliczenia nie zostały zakończone.";
         ob.LaRaport2 = "Wstępna analiza danych nie dopuszcza obliczeń";
-        if (!ob.ListBoxAnalizaDanych.empty())
-            ob.LaRaport2 += ": " + ob.ListBoxAnalizaDanych.back();
+        if (!ob.ListBoxAnalizaDanych.empty()) ob.LaRaport2 += ": " + ob.ListBoxAnalizaDanych.back();
         return RodzajWyniku::NieZakonczone;
     }
     OpcjeObliczen opcje;
@@ -116,8 +115,12 @@ RodzajWyniku wykonajObliczenia(Edytor& ed, bool wsadowy, const PanelTrwa& panel)
     if (panel) panel(false, "");
     RodzajWyniku w = RodzajWyniku::Koniec;
     switch (wynik.stan) {
-        case WynikObliczen::Stan::Koniec: w = RodzajWyniku::Koniec; break;
-        case WynikObliczen::Stan::NieDokladne: w = RodzajWyniku::NieDokladne; break;
+        case WynikObliczen::Stan::Koniec:
+            w = RodzajWyniku::Koniec;
+            break;
+        case WynikObliczen::Stan::NieDokladne:
+            w = RodzajWyniku::NieDokladne;
+            break;
         case WynikObliczen::Stan::Przerwane:
             // During the sweeps the labels name the stage; after them the
             // calculation counts as not finished.

@@ -65,7 +65,8 @@ std::string tabelaTekstowa(const Obiekt& ob) {
         const Naglowek n = naglowekSieci(k, ob.parametry.sposoby, ob.parametry.NazwaJednostki);
         auto& h = naglowki[static_cast<std::size_t>(k)];
         h = {przytnij(n.linia1), przytnij(n.linia2)};
-        szer[static_cast<std::size_t>(k)] = std::max(liczbaZnakow(h.linia1), liczbaZnakow(h.linia2));
+        szer[static_cast<std::size_t>(k)] =
+            std::max(liczbaZnakow(h.linia1), liczbaZnakow(h.linia2));
         for (int w : wiersze)
             szer[static_cast<std::size_t>(k)] =
                 std::max(szer[static_cast<std::size_t>(k)], liczbaZnakow(przytnij(g.tekst(k, w))));

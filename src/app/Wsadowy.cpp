@@ -29,7 +29,9 @@ namespace {
 
 // A report text as one log line: the line breaks some messages carry would
 // otherwise split one message over several lines of the log.
-std::string liniaLogu(const std::string& tekst) { return KanalStderr::jednaLinia(tekst); }
+std::string liniaLogu(const std::string& tekst) {
+    return KanalStderr::jednaLinia(tekst);
+}
 
 }  // namespace
 
@@ -61,7 +63,8 @@ PrzebiegWsadowy przebiegWsadowy(Edytor& ed, const std::string& wejscie) {
     przygotujObliczenia(ed);
     switch (wykonajObliczenia(ed, true)) {
         case RodzajWyniku::Przerwano:
-            zapiszPrzerwanieDoLogu(k, log, wejscie, liniaLogu(ob.LaRaport1), liniaLogu(ob.LaRaport2));
+            zapiszPrzerwanieDoLogu(k, log, wejscie, liniaLogu(ob.LaRaport1),
+                                   liniaLogu(ob.LaRaport2));
             p.wynik = WynikWsadowy::Przerwano;
             return p;
         case RodzajWyniku::NieZakonczone:

@@ -45,7 +45,8 @@ int polecenieBatch(const Argumenty& args) {
         return kKodSukces;
     }
     if (!r.blad.empty()) return bladUzycia(kNazwa, r.blad);
-    if (r.pozycyjne.empty()) return bladUzycia(kNazwa, "brak pliku XML (zob. kelmor-cli batch --help)");
+    if (r.pozycyjne.empty())
+        return bladUzycia(kNazwa, "brak pliku XML (zob. kelmor-cli batch --help)");
     const std::string& wejscie = r.pozycyjne[0];
     if (rodzajArgumentu(wejscie) != "XML")
         return bladUzycia(kNazwa, "pierwszym argumentem musi być plik danych *.xml: " + wejscie);

@@ -1,11 +1,11 @@
 // kelmor-cli calc: reads a network, prepares and calculates it, and writes
 // the network table with the results.
+#include <unistd.h>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <unistd.h>
 
 #include "app/KanalStderr.h"
 #include "app/PlikiBezOkna.h"
@@ -84,7 +84,8 @@ bool zapiszXml(Edytor& ed, const std::string& sciezka) {
     bool ok = zapiszWynikiXml(ed, tymczasowy.string());
     if (ok) {
         std::ifstream f(tymczasowy, std::ios::binary);
-        const std::string bajty((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+        const std::string bajty((std::istreambuf_iterator<char>(f)),
+                                std::istreambuf_iterator<char>());
         ok = zapiszTekst({}, bajty);
     }
     std::filesystem::remove(tymczasowy, ec);
@@ -106,7 +107,8 @@ int polecenieCalc(const Argumenty& args) {
         return kKodSukces;
     }
     if (!r.blad.empty()) return bladUzycia(kNazwa, r.blad);
-    if (r.pozycyjne.empty()) return bladUzycia(kNazwa, "brak pliku danych (zob. kelmor-cli calc --help)");
+    if (r.pozycyjne.empty())
+        return bladUzycia(kNazwa, "brak pliku danych (zob. kelmor-cli calc --help)");
     if (r.pozycyjne.size() > 1) return bladUzycia(kNazwa, "nadmiarowy argument: " + r.pozycyjne[1]);
 
     auto opcja = [&r](const char* n) -> const std::string* {
@@ -130,7 +132,8 @@ int polecenieCalc(const Argumenty& args) {
     const std::string dane = r.pozycyjne[0];
     const RodzajPliku rodzaj = rodzajPliku(dane);
     if (rodzaj != RodzajPliku::Gaz && rodzaj != RodzajPliku::Xml && rodzaj != RodzajPliku::Pro)
-        return bladUzycia(kNazwa, "nieznany rodzaj pliku danych: " + dane + " (*.gaz, *.gas, *.xml, *.pro)");
+        return bladUzycia(
+            kNazwa, "nieznany rodzaj pliku danych: " + dane + " (*.gaz, *.gas, *.xml, *.pro)");
     if (!plikIstnieje(dane)) return bladUzycia(kNazwa, "nie ma pliku " + dane);
     const std::string* katalog = opcja("--katalog");
     if (katalog && !plikIstnieje(*katalog)) return bladUzycia(kNazwa, "nie ma pliku " + *katalog);
@@ -166,9 +169,12 @@ int polecenieCalc(const Argumenty& args) {
         return kKodPrzerwano;
     }
     switch (wynik) {
-        case RodzajWyniku::Koniec: return kKodSukces;
-        case RodzajWyniku::NieDokladne: return kKodNiedokladne;
-        default: return kKodPrzerwano;
+        case RodzajWyniku::Koniec:
+            return kKodSukces;
+        case RodzajWyniku::NieDokladne:
+            return kKodNiedokladne;
+        default:
+            return kKodPrzerwano;
     }
 }
 

@@ -38,16 +38,20 @@ int polecenieKonwertuj(const Argumenty& args) {
     }
     if (!r.blad.empty()) return bladUzycia(kNazwa, r.blad);
     if (r.pozycyjne.size() < 2)
-        return bladUzycia(kNazwa, "potrzebne dwa pliki: WEJŚCIE WYJŚCIE (zob. kelmor-cli konwertuj --help)");
+        return bladUzycia(
+            kNazwa, "potrzebne dwa pliki: WEJŚCIE WYJŚCIE (zob. kelmor-cli konwertuj --help)");
     if (r.pozycyjne.size() > 2) return bladUzycia(kNazwa, "nadmiarowy argument: " + r.pozycyjne[2]);
     const std::string& we = r.pozycyjne[0];
     const std::string& wy = r.pozycyjne[1];
     const RodzajPliku rodzajWe = rodzajPliku(we);
     const RodzajPliku rodzajWy = rodzajPliku(wy);
-    if (rodzajWe != RodzajPliku::Gaz && rodzajWe != RodzajPliku::Xml && rodzajWe != RodzajPliku::Pro)
-        return bladUzycia(kNazwa, "nieznany rodzaj pliku danych: " + we + " (*.gaz, *.gas, *.xml, *.pro)");
+    if (rodzajWe != RodzajPliku::Gaz && rodzajWe != RodzajPliku::Xml &&
+        rodzajWe != RodzajPliku::Pro)
+        return bladUzycia(kNazwa,
+                          "nieznany rodzaj pliku danych: " + we + " (*.gaz, *.gas, *.xml, *.pro)");
     if (rodzajWy != RodzajPliku::Gaz && rodzajWy != RodzajPliku::Xml)
-        return bladUzycia(kNazwa, "nieznany rodzaj pliku wynikowego: " + wy + " (*.gaz, *.gas, *.xml)");
+        return bladUzycia(kNazwa,
+                          "nieznany rodzaj pliku wynikowego: " + wy + " (*.gaz, *.gas, *.xml)");
     if (!plikIstnieje(we)) return bladUzycia(kNazwa, "nie ma pliku " + we);
     const auto kat = r.opcje.find("--katalog");
     if (kat != r.opcje.end() && !plikIstnieje(kat->second))

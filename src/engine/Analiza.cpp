@@ -113,8 +113,12 @@ bool analizaWstepna(Obiekt& ob, KanalKomunikatow& k) {
     ob.model = std::make_unique<ModelSieci>();
     ModelSieci& m = *modelSieci(ob);
     auto& osie = m.GridOsie;
-    osie[2] = {formatCalkowity(ob.liczbaZrodel), formatCalkowity(ob.liczbaOdcinkow), " 0", " 0",
-               " 0", " 0"};
+    osie[2] = {formatCalkowity(ob.liczbaZrodel),
+               formatCalkowity(ob.liczbaOdcinkow),
+               " 0",
+               " 0",
+               " 0",
+               " 0"};
 
     if (ob.bladGrid || ob.bladZrodel) ob.ListBoxAnalizaDanych.push_back("Były błędy formalne.");
     bool stop = ob.bladGrid || ob.bladZrodel || ob.liczbaZrodel <= 0 || ob.liczbaOdcinkow <= 0;
@@ -164,7 +168,8 @@ bool analizaWstepna(Obiekt& ob, KanalKomunikatow& k) {
 
     if (m.LiczbaOczek > kMaksOczek) {
         k.informacja(
-            "W związku z liczbą oczek > 2000 konieczne są zmiany w programie. Proszę skontaktować się z autorem.");
+            "W związku z liczbą oczek > 2000 konieczne są zmiany w programie. Proszę skontaktować "
+            "się z autorem.");
         stop = true;
     }
     m.Przerwano = stop;

@@ -8,11 +8,11 @@ namespace kelmor {
 namespace {
 
 // Normal state and constants of the SGERG-88 method.
-constexpr double kTn = 273.15;             // K
-constexpr double kPn = 101.325;            // kPa
-constexpr double kVmn = 22.414097;         // ideal molar volume at the normal state, m3/kmol
-constexpr double kRwir = 8.31451;          // kJ/(kmol K), virial solution
-constexpr double kRT = 8314.5;             // J/(kmol K), IloczynRT
+constexpr double kTn = 273.15;                  // K
+constexpr double kPn = 101.325;                 // kPa
+constexpr double kVmn = 22.414097;              // ideal molar volume at the normal state, m3/kmol
+constexpr double kRwir = 8.31451;               // kJ/(kmol K), virial solution
+constexpr double kRT = 8314.5;                  // J/(kmol K), IloczynRT
 constexpr double kGestoscPowietrza = 1.292923;  // kg/m3 at the normal state
 
 // Molar heating values (MJ/kmol, combustion at 25 C) and molar masses (kg/kmol).
@@ -37,13 +37,13 @@ struct Kw {
 constexpr Kw kB11H0{-0.425468, 0.286500e-2, -0.462073e-5};
 constexpr Kw kB11H1{0.877118e-3, -0.556281e-5, 0.881510e-8};
 constexpr Kw kB11H2{-0.824747e-6, 0.431436e-8, -0.608319e-11};
-constexpr Kw kB22{-0.144600, 0.740910e-3, -0.911950e-6};    // N2
-constexpr Kw kB23{-0.339693, 0.161176e-2, -0.204429e-5};    // N2-CO2
-constexpr Kw kB33{-0.868340, 0.403760e-2, -0.516570e-5};    // CO2
-constexpr Kw kB15{-0.521280e-1, 0.271570e-3, -0.25e-6};     // CH-H2
-constexpr Kw kB17{-0.687290e-1, -0.239381e-5, 0.518195e-6}; // CH-CO
-constexpr Kw kB55{-0.110596e-2, 0.813385e-4, -0.987220e-7}; // H2
-constexpr Kw kB77{-0.130820, 0.602540e-3, -0.644300e-6};    // CO
+constexpr Kw kB22{-0.144600, 0.740910e-3, -0.911950e-6};     // N2
+constexpr Kw kB23{-0.339693, 0.161176e-2, -0.204429e-5};     // N2-CO2
+constexpr Kw kB33{-0.868340, 0.403760e-2, -0.516570e-5};     // CO2
+constexpr Kw kB15{-0.521280e-1, 0.271570e-3, -0.25e-6};      // CH-H2
+constexpr Kw kB17{-0.687290e-1, -0.239381e-5, 0.518195e-6};  // CH-CO
+constexpr Kw kB55{-0.110596e-2, 0.813385e-4, -0.987220e-7};  // H2
+constexpr Kw kB77{-0.130820, 0.602540e-3, -0.644300e-6};     // CO
 constexpr double kB25 = 0.012;                               // N2-H2
 
 // Third virial coefficients ((m3/kmol)^2).
@@ -65,7 +65,9 @@ constexpr double kY13 = 0.92;
 constexpr double kY123 = 1.10;
 constexpr double kY115 = 1.2;
 
-double pierwiastekSzescienny(double v) { return std::cbrt(v); }
+double pierwiastekSzescienny(double v) {
+    return std::cbrt(v);
+}
 
 // Largest real root of a3 x^3 + a2 x^2 + a1 x + a0 = 0 (a3 != 0).
 double najwiekszyPierwiastek(double a3, double a2, double a1, double a0) {
@@ -174,9 +176,9 @@ void WlasnosciGazu::wspolczynnikiWirialne(double T, double& B, double& C) const 
     const double B15 = kB15(T), B17 = kB17(T), B55 = kB55(T), B77 = kB77(T);
     const double B12 = (kZ12 + 1.875e-5 * (320.0 - T) * (320.0 - T)) * (B11 + B22) / 2.0;
     const double B13 = kZ13 * std::sqrt(std::max(0.0, B11 * B33));
-    B = x1 * x1 * B11 + 2 * x1 * x2 * B12 + 2 * x1 * x3 * B13 + x2 * x2 * B22 +
-        2 * x2 * x3 * B23 + x3 * x3 * B33 + x5 * x5 * B55 + 2 * x1 * x5 * B15 +
-        2 * x2 * x5 * kB25 + 2 * x1 * x7 * B17 + x7 * x7 * B77;
+    B = x1 * x1 * B11 + 2 * x1 * x2 * B12 + 2 * x1 * x3 * B13 + x2 * x2 * B22 + 2 * x2 * x3 * B23 +
+        x3 * x3 * B33 + x5 * x5 * B55 + 2 * x1 * x5 * B15 + 2 * x2 * x5 * kB25 + 2 * x1 * x7 * B17 +
+        x7 * x7 * B77;
 
     const double C111 = kC111H0(T) + kC111H1(T) * H + kC111H2(T) * H * H;
     const double C222 = kC222(T), C223 = kC223(T), C233 = kC233(T), C333 = kC333(T);
@@ -232,8 +234,7 @@ void WlasnosciGazu::licz(double xCO2, double xH2) {
         const double x2 = 1.0 - x1 - xCO2_ - xH2_ - xCO_;
         xCH_ = x1;
         xN2_ = x2;
-        return (x1 * (kMCH0 + kMCH1 * h) + x2 * kMN2 + xCO2_ * kMCO2 + xH2_ * kMH2 +
-                xCO_ * kMCO) *
+        return (x1 * (kMCH0 + kMCH1 * h) + x2 * kMN2 + xCO2_ * kMCO2 + xH2_ * kMH2 + xCO_ * kMCO) *
                am;
     };
     bool zbiezne = false;

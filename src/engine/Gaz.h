@@ -15,14 +15,14 @@ namespace kelmor {
 
 // Codes of the validity checks of the gas model.
 namespace kodgazu {
-constexpr int Cisnienie = 1250;      // p outside (0, 12000] kPa
-constexpr int Temperatura = 1251;    // TcGazu outside -23..65 C
-constexpr int CO2 = 1252;            // CO2 above 30 %
-constexpr int H2 = 1254;             // H2 above 10 %
-constexpr int Weglowodory = 1255;    // hydrocarbons below 50 %
+constexpr int Cisnienie = 1250;        // p outside (0, 12000] kPa
+constexpr int Temperatura = 1251;      // TcGazu outside -23..65 C
+constexpr int CO2 = 1252;              // CO2 above 30 %
+constexpr int H2 = 1254;               // H2 above 10 %
+constexpr int Weglowodory = 1255;      // hydrocarbons below 50 %
 constexpr int GestoscWzgledna = 1258;  // dGazu outside 0.55..0.9
 constexpr int CieploSpalania = 1260;   // HsGazu outside 20..48
-constexpr int Spojnosc = 1261;       // relative density inconsistent
+constexpr int Spojnosc = 1261;         // relative density inconsistent
 }  // namespace kodgazu
 
 // Error text of a gas-model code ("" for 0 or an unknown code).
@@ -35,12 +35,12 @@ struct StanGazu {
     double Gestosc = 0;  // density, kg/m3
     double Lepkosc = 0;  // dynamic viscosity, Pa s (produced even on error)
     bool blad = false;
-    int kod = 0;         // gas-model code of the failed check, 0 when none
-    std::string tekst;   // error text, "" when none
+    int kod = 0;        // gas-model code of the failed check, 0 when none
+    std::string tekst;  // error text, "" when none
 };
 
 class WlasnosciGazu {
-public:
+  public:
     // From the object parameters (HsGazu, dGazu, TcGazu); the program always
     // uses zero CO2 and H2 fractions.
     explicit WlasnosciGazu(const Parametry& p, double xCO2 = 0, double xH2 = 0);
@@ -72,7 +72,7 @@ public:
     // without any check (the largest real root of the virial cubic).
     double zetSGERG(double pKPa, double TK) const;
 
-private:
+  private:
     void licz(double xCO2, double xH2);
     void wspolczynnikiWirialne(double TK, double& B, double& C) const;
 

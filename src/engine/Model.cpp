@@ -26,7 +26,9 @@ void ModelSieci::wyczysc() {
     CisnienieMinimalne = CisnienieMaksymalne = StrumienMaksymalny = 0;
 }
 
-ModelSieci* modelSieci(Obiekt& ob) { return dynamic_cast<ModelSieci*>(ob.model.get()); }
+ModelSieci* modelSieci(Obiekt& ob) {
+    return dynamic_cast<ModelSieci*>(ob.model.get());
+}
 const ModelSieci* modelSieci(const Obiekt& ob) {
     return dynamic_cast<const ModelSieci*>(ob.model.get());
 }

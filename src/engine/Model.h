@@ -37,8 +37,8 @@ struct dzialka {
     double PoborOdc = 0;        // nm3/h
     double Chropo = 0;          // mm
     double SumaZ = 0;
-    double Q = kNieznane;       // nm3/h; negative = against the row direction
-    double R = 0;               // resistance DeltaP / Q^2
+    double Q = kNieznane;  // nm3/h; negative = against the row direction
+    double R = 0;          // resistance DeltaP / Q^2
     double DeltaP = 0;
     double PredkoPocz = 0, PredkoKonc = 0;
     double Re = 0, lambda = 0;
@@ -74,11 +74,11 @@ struct wezel {
     std::string Nazwa;
     int32_t LiczbaKopii = 1;  // records of this node (kept in the first record)
     double Waga = 0;
-    double Odleglosc = 0;     // m from the source along the tree
-    double Rzedna = 0;        // m
+    double Odleglosc = 0;          // m from the source along the tree
+    double Rzedna = 0;             // m
     double Cisnienie = kNieznane;  // gauge, object unit
-    double Gestosc = 0;       // kg/m3
-    double PoborWez = 0;      // nm3/h
+    double Gestosc = 0;            // kg/m3
+    double PoborWez = 0;           // nm3/h
     wezel* NastepnaKopia = nullptr;
     double Znacznik = kNieznane;
     int32_t X = 0, Y = 0;
@@ -109,12 +109,12 @@ using TablicaOsi = std::array<std::array<std::string, 6>, 3>;
 TablicaOsi pustaGridOsie();
 
 class ModelSieci : public ModelSieciBaza {
-public:
+  public:
     ModelSieci();
 
     // Topology (freed before every rebuild).
-    std::deque<dzialka> odcinki;  // segments and pseudo-segments (stable addresses)
-    std::deque<wezel> wezly;      // node records
+    std::deque<dzialka> odcinki;     // segments and pseudo-segments (stable addresses)
+    std::deque<wezel> wezly;         // node records
     std::vector<dzialka*> korzenie;  // root list in order (also linked through Nastepny)
     std::vector<oczko> oczka;
     int LiczbaOczek = 0;
@@ -134,8 +134,8 @@ public:
     bool Przerwano = false;   // abort flag: the calculation cannot start
     int LiczbaBudow = 0;      // builds the analysis needed (1 + rebuilds)
     // Button states the window reads.
-    bool BuOblicz = false;              // "Wykonaj obliczenia"
-    bool RoboczyWydrukDanych = false;   // "Roboczy wydruk danych..."
+    bool BuOblicz = false;             // "Wykonaj obliczenia"
+    bool RoboczyWydrukDanych = false;  // "Roboczy wydruk danych..."
 
     // Values of the last successful calculation for the schematic's class
     // thresholds and the pressure lines (object unit, nm3/h).
@@ -156,7 +156,9 @@ ModelSieci& zapewnijModel(Obiekt& ob);
 dzialka* rodzic(const dzialka* s);
 
 // The i-th record of a node (0 = first) following NastepnaKopia.
-inline wezel* pierwszyRekord(wezel* w) { return w->Pierwszy ? w->Pierwszy : w; }
+inline wezel* pierwszyRekord(wezel* w) {
+    return w->Pierwszy ? w->Pierwszy : w;
+}
 
 // Calls f(dzialka&) for every segment (pseudo-segments excluded) tree by
 // tree from the roots, depth-first in the order of the outgoing lists.

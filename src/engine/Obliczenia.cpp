@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 #include <map>
+#include <numbers>
 #include <set>
 #include <unordered_map>
 
@@ -27,7 +27,7 @@ std::string etapPrzerwania(const std::string& komunikat) {
 namespace {
 
 constexpr int kMaksPrzebiegow = 100;
-constexpr int kProgGaussa = 200;      // loops solved densely up to this count
+constexpr int kProgGaussa = 200;  // loops solved densely up to this count
 constexpr int kMaksIteracjiNewtona = 200;
 
 struct Rura {
@@ -37,7 +37,7 @@ struct Rura {
 
 // The pipe catalogue as the calculation uses it.
 class Katalog {
-public:
+  public:
     Katalog(const Obiekt& ob, KanalKomunikatow& k) : ob_(ob), k_(k) {
         const int n = std::min(ob.liczbaRur, ob.RurGrid.liczbaWierszy() - 1);
         std::map<double, std::string> wgSrednicy;
@@ -66,8 +66,11 @@ public:
             const int r = it->second;
             auto dz = naLiczbe(ob_.RurGrid.tekst(kol::Dzew, r));
             auto gr = naLiczbe(ob_.RurGrid.tekst(kol::Gru, r));
-            if (dz && gr) d = *dz - 2 * *gr;
-            else k_.informacja("Nie poprawna liczba w " + std::to_string(r) + " wierszu katalogu rur");
+            if (dz && gr)
+                d = *dz - 2 * *gr;
+            else
+                k_.informacja("Nie poprawna liczba w " + std::to_string(r) +
+                              " wierszu katalogu rur");
         } else if (auto v = naLiczbe(sym)) {
             d = *v;
         } else {
@@ -77,7 +80,7 @@ public:
         return d;
     }
 
-private:
+  private:
     const Obiekt& ob_;
     KanalKomunikatow& k_;
     int liczba_ = 0;
@@ -87,15 +90,21 @@ private:
 };
 
 class Kalkulacja {
-public:
+  public:
     Kalkulacja(Obiekt& ob, ModelSieci& m, KanalKomunikatow& k, const OpcjeObliczen& op,
                PostepObliczen* postep)
-        : ob_(ob), m_(m), k_(k), opcje_(op), postep_(postep), par_(ob.parametry),
-          gaz_(ob.parametry), katalog_(ob, k) {}
+        : ob_(ob),
+          m_(m),
+          k_(k),
+          opcje_(op),
+          postep_(postep),
+          par_(ob.parametry),
+          gaz_(ob.parametry),
+          katalog_(ob, k) {}
 
     WynikObliczen licz();
 
-private:
+  private:
     void reset();
     bool znany(wezel* w);
     bool przebieg();  // sweeps; false on abort
@@ -143,7 +152,7 @@ private:
     };
     std::vector<Grupa> grupy_;
     Eigen::SparseMatrix<double> A_;
-    std::vector<int> przekatna_;             // value slot of A_jj
+    std::vector<int> przekatna_;  // value slot of A_jj
     Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>> ldlt_;
     bool wzorzecGotowy_ = false;
     void przygotujUklad();
@@ -226,7 +235,8 @@ bool Kalkulacja::ocen(dzialka& s, wezel* K, bool wstecz) {
         s.Dwew = katalog_.srednica(s.Dn);
     }
     if (s.Dwew == 0) {
-        przerwij("Brak katalogu rur, lub nie poprawna średnica nominalna\n\rw odcinku " + s.Opis + ".");
+        przerwij("Brak katalogu rur, lub nie poprawna średnica nominalna\n\rw odcinku " + s.Opis +
+                 ".");
         return false;
     }
     // Evaluating from the start needs Q >= 0, from the end Q <= 0.
@@ -273,7 +283,8 @@ bool Kalkulacja::ocen(dzialka& s, wezel* K, bool wstecz) {
     WynikOdcinka w = licz(s.Dwew, dobor);
     if (!w.blad && dobor) {
         if (G_ < 0) {
-            przerwij("Minimalne dopuszczalne ciśnienie w sieci jest większe od ciśnienia w źródle.");
+            przerwij(
+                "Minimalne dopuszczalne ciśnienie w sieci jest większe od ciśnienia w źródle.");
             return false;
         }
         const auto& rury = katalog_.wgSrednicy();
@@ -323,8 +334,8 @@ bool Kalkulacja::ocen(dzialka& s, wezel* K, bool wstecz) {
     }
 
     s.Policzony = 1;
-    const bool zrodloO = O->Zasilajacy && O->Zasilajacy->Numer == kNumerZrodla &&
-                         O->Zasilajacy->indeksKorzenia >= 0;
+    const bool zrodloO =
+        O->Zasilajacy && O->Zasilajacy->Numer == kNumerZrodla && O->Zasilajacy->indeksKorzenia >= 0;
     if (!zrodloO) O->Cisnienie = (w.p2 - 100) / f;
     O->Gestosc = w.Gestosc2;
     if (K == A) {
@@ -397,7 +408,8 @@ void Kalkulacja::przygotujUklad() {
     const int n = static_cast<int>(m_.oczka.size());
     std::vector<std::vector<std::pair<int, int>>> czlonkostwo(m_.odcinki.size());
     for (int j = 0; j < n; ++j)
-        for (const auto& sk : m_.oczka[j].skladniki) czlonkostwo[sk.odcinek->Id].push_back({j, sk.znak});
+        for (const auto& sk : m_.oczka[j].skladniki)
+            czlonkostwo[sk.odcinek->Id].push_back({j, sk.znak});
     std::map<std::vector<std::pair<int, int>>, int> indeksGrupy;
     grupy_.clear();
     for (dzialka& s : m_.odcinki) {
@@ -622,7 +634,8 @@ WynikObliczen Kalkulacja::licz() {
     if (katalog_.pusty()) {
         if (!opcje_.trybWsadowy)
             k_.informacja(
-                "Ostrzeżenie!\r\nZ powodu braku katalogu rur\r\nwszystkie średnice nominalne będą traktowane jak wewnętrzne.");
+                "Ostrzeżenie!\r\nZ powodu braku katalogu rur\r\nwszystkie średnice nominalne będą "
+                "traktowane jak wewnętrzne.");
     } else {
         std::set<std::string> brak;
         for (const dzialka* s : kolejnosc_) {
@@ -630,7 +643,8 @@ WynikObliczen Kalkulacja::licz() {
             if (d != "0" && !katalog_.zawiera(d)) brak.insert(d);
         }
         if (!brak.empty()) {
-            std::string t = "Ostrzeżenie!\r\nNastępujących średnic nominalnych nie ma w katalogu rur: \r\n";
+            std::string t =
+                "Ostrzeżenie!\r\nNastępujących średnic nominalnych nie ma w katalogu rur: \r\n";
             for (const auto& b : brak) t += b + ", ";
             t += "\r\ntoteż będą potraktowane jako średnice wewnętrzne.";
             k_.informacja(t);

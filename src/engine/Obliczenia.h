@@ -14,7 +14,7 @@ namespace kelmor {
 // Progress of a running calculation (for a busy panel or a log); every
 // method has an empty default.
 class PostepObliczen {
-public:
+  public:
     virtual ~PostepObliczen() = default;
     // A new pass begins (1..100).
     virtual void przebieg(int /*numer*/) {}
@@ -27,13 +27,13 @@ struct OpcjeObliczen {
 
 struct WynikObliczen {
     enum class Stan {
-        Koniec,        // "Koniec obliczeń"
-        NieDokladne,   // "Nie uzyskano wymaganej dokładności obliczeń."
-        Przerwane      // stopped: LaRaport1 names the stage, LaRaport2 the message
+        Koniec,       // "Koniec obliczeń"
+        NieDokladne,  // "Nie uzyskano wymaganej dokładności obliczeń."
+        Przerwane     // stopped: LaRaport1 names the stage, LaRaport2 the message
     };
     Stan stan = Stan::Przerwane;
-    int przebiegi = 0;       // passes run
-    std::string komunikat;   // the message (LaRaport2 on abort)
+    int przebiegi = 0;      // passes run
+    std::string komunikat;  // the message (LaRaport2 on abort)
     // Abort during the sweeps (segment evaluation) rather than after them;
     // the batch log words the two differently.
     bool przerwanoWOdcinku = false;

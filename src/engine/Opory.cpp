@@ -134,7 +134,9 @@ double interpolujLiniowo(const double* xs, const double* ys, int n, double x) {
     return ys[i - 1] + (ys[i] - ys[i - 1]) * (x - xs[i - 1]) / dx;
 }
 
-std::unique_ptr<ListaOporow> utworzListeOporow() { return std::make_unique<ListaOporow>(); }
+std::unique_ptr<ListaOporow> utworzListeOporow() {
+    return std::make_unique<ListaOporow>();
+}
 
 void wspolczynnikOporu(TMOpor& w, const StanDlaOporow& s, KanalKomunikatow* kanal) {
     using namespace rodzajoporu;

@@ -44,13 +44,13 @@ std::unique_ptr<ListaOporow> utworzListeOporow();
 
 // The segment state a coefficient depends on.
 struct StanDlaOporow {
-    std::string etykieta;         // segment label used in messages
-    double UdzialWyjscia = -1;    // flow ratio at the end junction (-1 = unusable)
-    double UdzialWejscia = -1;    // flow ratio at the start junction (-1 = unusable)
-    double lambda = 0;            // friction factor of the segment
-    double Re = 0;                // Reynolds number (raised to 300 when below)
-    double eps = 0;               // relative roughness k/D
-    double D = 0;                 // own inner diameter, mm
+    std::string etykieta;       // segment label used in messages
+    double UdzialWyjscia = -1;  // flow ratio at the end junction (-1 = unusable)
+    double UdzialWejscia = -1;  // flow ratio at the start junction (-1 = unusable)
+    double lambda = 0;          // friction factor of the segment
+    double Re = 0;              // Reynolds number (raised to 300 when below)
+    double eps = 0;             // relative roughness k/D
+    double D = 0;               // own inner diameter, mm
     // Messages of contractions and expansions are shown only in the first
     // pass of a calculation; tee and orifice messages every time.
     bool pierwszyPrzebieg = true;

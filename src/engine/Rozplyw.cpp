@@ -8,7 +8,9 @@
 namespace kelmor {
 
 namespace {
-int stopien(int u) { return u < 1 ? 1 : (u > 3 ? 3 : u); }
+int stopien(int u) {
+    return u < 1 ? 1 : (u > 3 ? 3 : u);
+}
 
 // The integer nearest to x, halves to the even one.
 int32_t zaokraglij(double x) {
@@ -22,18 +24,24 @@ int32_t zaokraglij(double x) {
 double wspolczynnikJednoczesnosciKom(int u, double n) {
     if (n <= 1) return 1;
     switch (stopien(u)) {
-        case 1: return 0.975 / std::pow(n, 0.575) + 0.025 * std::pow(n, 0.03);
-        case 2: return 0.97 / std::pow(n, 0.57) + 0.03 * std::pow(n, 0.02);
-        default: return 0.97 / std::pow(n, 0.57) + 0.03 * std::pow(n, 0.025);
+        case 1:
+            return 0.975 / std::pow(n, 0.575) + 0.025 * std::pow(n, 0.03);
+        case 2:
+            return 0.97 / std::pow(n, 0.57) + 0.03 * std::pow(n, 0.02);
+        default:
+            return 0.97 / std::pow(n, 0.57) + 0.03 * std::pow(n, 0.025);
     }
 }
 
 double wspolczynnikJednoczesnosciGrz(int u, double n) {
     if (n <= 1) return 1;
     switch (stopien(u)) {
-        case 1: return 0.8 / std::pow(n, 0.4) + 0.2;
-        case 2: return 0.77 / std::pow(n, 0.37) + 0.23;
-        default: return 0.75 / std::pow(n, 0.35) + 0.25;
+        case 1:
+            return 0.8 / std::pow(n, 0.4) + 0.2;
+        case 2:
+            return 0.77 / std::pow(n, 0.37) + 0.23;
+        default:
+            return 0.75 / std::pow(n, 0.35) + 0.25;
     }
 }
 
@@ -53,16 +61,16 @@ namespace {
 // stack so that long chains do not exhaust the call stack).
 struct Ramka {
     wezel* N = nullptr;
-    wezel* rekord = nullptr;   // record whose outgoing list is walked
-    int indeksRekordu = 0;     // 0 .. LiczbaKopii-1
-    dzialka* s = nullptr;      // current outgoing segment
+    wezel* rekord = nullptr;  // record whose outgoing list is walked
+    int indeksRekordu = 0;    // 0 .. LiczbaKopii-1
+    dzialka* s = nullptr;     // current outgoing segment
     wezel* ostatniZOdcinkami = nullptr;
     double inny = 0, sumKom = 0, sumGrz = 0;
     int64_t nKom = 0, nGrz = 0;
 };
 
 class Sumowanie {
-public:
+  public:
     Sumowanie(Obiekt& ob, KanalKomunikatow& k)
         : ob_(ob), k_(k), u_(ob.parametry.urbanizacja), m_(ob.parametry.mnoznik) {}
 
@@ -70,7 +78,7 @@ public:
     bool sumuj(wezel* N);
     WynikSumowania wynik;
 
-private:
+  private:
     double fK(const dzialka& s) const { return s.Sklepy ? czynnikHandluKom(u_) : 1.0; }
     double fH(const dzialka& s) const { return s.Sklepy ? czynnikHandluGrz(u_) : 1.0; }
     void start(Ramka& r, wezel* N) const;
@@ -98,8 +106,10 @@ void Sumowanie::start(Ramka& r, wezel* N) const {
     r.rekord = N;
     r.indeksRekordu = 0;
     r.s = N->PierwszyOdcinek;
-    if (r.s) r.ostatniZOdcinkami = N;
-    else nastepny(r);
+    if (r.s)
+        r.ostatniZOdcinkami = N;
+    else
+        nastepny(r);
 }
 
 bool Sumowanie::nastepny(Ramka& r) const {
@@ -142,8 +152,7 @@ void Sumowanie::rozdziel(Ramka& r) {
     }
     w = pocz;
     for (int i = 0; i < k; ++i, w = nastepnyRekord(w)) {
-        if (i > 0 && !w->Lisc)
-            k_.informacja("Błąd podczas rozdzielania strumieni " + w->Nazwa);
+        if (i > 0 && !w->Lisc) k_.informacja("Błąd podczas rozdzielania strumieni " + w->Nazwa);
         dzialka* p = w->Zasilajacy;
         if (!p) continue;
         const double si = k == 1 ? 1.0 : w->Waga / W;
@@ -185,8 +194,8 @@ bool Sumowanie::sumuj(wezel* N0) {
                 zapamietany_ = s;
             } else if (E->Znacznik == kZnacznikPonownie) {
                 dzialka* z = zapamietany_ ? zapamietany_ : s;
-                ob_.ListBoxAnalizaDanych.push_back("Podczas sumowania zmieniam kierunek w odcinku " +
-                                                   std::to_string(z->Numer));
+                ob_.ListBoxAnalizaDanych.push_back(
+                    "Podczas sumowania zmieniam kierunek w odcinku " + std::to_string(z->Numer));
                 if (z->NumerWiersza > 0) odwrocWiersz(ob_, z->NumerWiersza, k_);
                 wynik.przebudowa = true;
                 return false;

@@ -15,7 +15,9 @@ namespace kelmor {
 double lambdaColebrooka(double Re, double eps, bool& blad) {
     blad = false;
     const double re = Re >= 4000 ? Re : 4000.0;
-    auto F = [&](double l) { return 1.0 / std::sqrt(l) + 0.8686 * std::log(2.51 / (re * std::sqrt(l)) + eps / 3.71); };
+    auto F = [&](double l) {
+        return 1.0 / std::sqrt(l) + 0.8686 * std::log(2.51 / (re * std::sqrt(l)) + eps / 3.71);
+    };
     double a = eps < 0.001 ? 0.007 : 0.01;
     double b = 0.09;
     double fa = F(a), fb = F(b);
@@ -241,7 +243,8 @@ bool wzorUproszczony(const Kontekst& k, const StanGazu& s1) {
             p2 = 100 * std::sqrt(std::max(kw, 0.0));
             break;
         case 1:
-            kw = std::pow(p1 / 1000, 2) - s * 0.008635 * K * l * std::pow(Q, 1.875) / std::pow(D, 5);
+            kw =
+                std::pow(p1 / 1000, 2) - s * 0.008635 * K * l * std::pow(Q, 1.875) / std::pow(D, 5);
             p2 = 1000 * std::sqrt(std::max(kw, 0.0));
             break;
         case 2:
@@ -264,20 +267,23 @@ bool wzorUproszczony(const Kontekst& k, const StanGazu& s1) {
             break;
         case 6:
             pierwiastek = false;
-            p2 = (1000 * p1 - s * 8.9244e-5 * T * l * De * std::pow(q, 1.8) / std::pow(d, 4.8)) / 1000;
+            p2 = (1000 * p1 - s * 8.9244e-5 * T * l * De * std::pow(q, 1.8) / std::pow(d, 4.8)) /
+                 1000;
             break;
         case 7:
             pierwiastek = false;
-            p2 = 100 * (p1 / 100 - s * 22760 * std::pow(0.0001 * s1.Lepkosc / s1.Gestosc / 0.22, 0.22) *
-                                       l * De * std::pow(Q, 1.82) / std::pow(D, 4.86));
+            p2 = 100 *
+                 (p1 / 100 - s * 22760 * std::pow(0.0001 * s1.Lepkosc / s1.Gestosc / 0.22, 0.22) *
+                                 l * De * std::pow(Q, 1.82) / std::pow(D, 4.86));
             break;
         case 8:
-            kw = std::pow(p1 / 1000, 2) - s * 0.51515 * l * De * std::pow(Q, 1.82) / std::pow(D, 4.82);
+            kw = std::pow(p1 / 1000, 2) -
+                 s * 0.51515 * l * De * std::pow(Q, 1.82) / std::pow(D, 4.82);
             p2 = 1000 * std::sqrt(std::max(kw, 0.0));
             break;
         case 9:
-            kw = std::pow(1000 * p1, 2) -
-                 s * 19.408 * std::pow(De, 0.835) * Z * T * l * std::pow(q, 1.835) / std::pow(d, 4.835);
+            kw = std::pow(1000 * p1, 2) - s * 19.408 * std::pow(De, 0.835) * Z * T * l *
+                                              std::pow(q, 1.835) / std::pow(d, 4.835);
             p2 = std::sqrt(std::max(kw, 0.0)) / 1000;
             break;
         case 10:
@@ -316,8 +322,8 @@ void straty(WynikOdcinka& r, const WejscieOdcinka& we, const Parametry& par) {
 
 }  // namespace
 
-WynikOdcinka obliczOdcinek(const WejscieOdcinka& we, const Parametry& par,
-                           const WlasnosciGazu& gaz, KanalKomunikatow* kanal) {
+WynikOdcinka obliczOdcinek(const WejscieOdcinka& we, const Parametry& par, const WlasnosciGazu& gaz,
+                           KanalKomunikatow* kanal) {
     WynikOdcinka r;
     const double c = gaz.PredkoscDzwieku();
     Kontekst k{we, par, gaz, kanal, r, c, gaz.IloczynRT(), 0};
@@ -342,8 +348,8 @@ WynikOdcinka obliczOdcinek(const WejscieOdcinka& we, const Parametry& par,
     // 2. Velocity limit at the known end.
     const bool bezLimitow = we.doborSrednicy || (we.zOczkami && we.przebieg <= 6);
     if (r.w1 > 0.6 * c && !bezLimitow) {
-        blad(r, "Za duża prędkość na początku odcinka " + we.etykieta + "\n\r" + "w=" +
-                    formatStaly(r.w1, 15, 0) + " m/s.");
+        blad(r, "Za duża prędkość na początku odcinka " + we.etykieta + "\n\r" +
+                    "w=" + formatStaly(r.w1, 15, 0) + " m/s.");
         return r;
     }
 
@@ -410,10 +416,11 @@ WynikOdcinka obliczOdcinek(const WejscieOdcinka& we, const Parametry& par,
 
     // 10. Velocity limit at the other end.
     if (r.w2 > 0.8 * c && !we.doborSrednicy) {
-        if (!we.zOczkami) r.linieWynikow.push_back("Za duża prędkość na końcu odcinka " + we.etykieta);
+        if (!we.zOczkami)
+            r.linieWynikow.push_back("Za duża prędkość na końcu odcinka " + we.etykieta);
         if (we.przebieg >= 11) {
-            blad(r, "Za duża prędkość na końcu odcinka " + we.etykieta + "\n\r" + "w=" +
-                        formatOgolny(r.w2, 15) + " m/s.");
+            blad(r, "Za duża prędkość na końcu odcinka " + we.etykieta + "\n\r" +
+                        "w=" + formatOgolny(r.w2, 15) + " m/s.");
         }
     }
     return r;

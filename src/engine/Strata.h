@@ -57,7 +57,7 @@ struct WynikOdcinka {
     double gradient = 0;  // |p1 - p2| / L, kPa per metre (0 when L = 0)
     int czesci = 0;       // parts the exact method divided the segment into
     bool blad = false;
-    std::string tekst;    // error text (also the exact method's "Wpocz=" note)
+    std::string tekst;  // error text (also the exact method's "Wpocz=" note)
     // Lines to add to the results list (ListBoxWyni); they do not stop the
     // calculation.
     std::vector<std::string> linieWynikow;
@@ -66,8 +66,8 @@ struct WynikOdcinka {
 // Evaluates one segment with the method of `par.wzory`. The gas constants
 // (GestoscNormalna, IloczynRT, PredkoscDzwieku) are taken from `gaz`.
 // Dialogs (no formula chosen, fittings out of range) go to `kanal` when given.
-WynikOdcinka obliczOdcinek(const WejscieOdcinka& we, const Parametry& par,
-                           const WlasnosciGazu& gaz, KanalKomunikatow* kanal);
+WynikOdcinka obliczOdcinek(const WejscieOdcinka& we, const Parametry& par, const WlasnosciGazu& gaz,
+                           KanalKomunikatow* kanal);
 
 // Friction factor: 6.4 for Re < 10, otherwise Colebrook-White solved by
 // regula falsi (with Re raised to 4000 below it) and, below Re 2300, at least

@@ -21,7 +21,9 @@ int ostatniWierszZrodel(const Obiekt& ob) {
     return std::min(ob.liczbaZrodel, ob.ZrodlaGrid.liczbaWierszy() - 1);
 }
 
-std::string nazwaZ(const Tabela& t, int kol, int w) { return nazwaWezla(t.tekst(kol, w)); }
+std::string nazwaZ(const Tabela& t, int kol, int w) {
+    return nazwaWezla(t.tekst(kol, w));
+}
 
 // True when the cell holds the name (trimmed, cut to 16 characters), without
 // building the name: the scans over all rows stay cheap.
@@ -48,12 +50,12 @@ int calkowita(KanalKomunikatow& k, const std::string& tekst) {
 
 // Builder state: the name index and the root order.
 class Budowniczy {
-public:
+  public:
     Budowniczy(Obiekt& ob, ModelSieci& m, KanalKomunikatow& k) : ob_(ob), m_(m), k_(k) {}
 
     WynikBudowy buduj();
 
-private:
+  private:
     dzialka& nowyOdcinek() {
         m_.odcinki.emplace_back();
         dzialka& d = m_.odcinki.back();
@@ -456,7 +458,8 @@ bool przygotujOczka(ModelSieci& m, KanalKomunikatow& k) {
             }
             if (gora.size() > limit) {
                 k.informacja(
-                    "Nie poprawne kierunki strumieni. Naciskaj cierpliwie klawisz OK, aż wycofam się z drzewa");
+                    "Nie poprawne kierunki strumieni. Naciskaj cierpliwie klawisz OK, aż wycofam "
+                    "się z drzewa");
                 return false;
             }
             s = rodzic(s);
@@ -479,7 +482,8 @@ bool przygotujOczka(ModelSieci& m, KanalKomunikatow& k) {
             }
             if (dol.size() > limit) {
                 k.informacja(
-                    "Nie poprawne kierunki strumieni. Naciskaj cierpliwie klawisz OK aż wyjdę z drzewa.");
+                    "Nie poprawne kierunki strumieni. Naciskaj cierpliwie klawisz OK aż wyjdę z "
+                    "drzewa.");
                 return false;
             }
             s = rodzic(s);
@@ -499,7 +503,9 @@ bool przygotujOczka(ModelSieci& m, KanalKomunikatow& k) {
     return true;
 }
 
-void oproznijBuforWezlow(Obiekt& ob) { ob.buforWezlow = BuforWezlow{}; }
+void oproznijBuforWezlow(Obiekt& ob) {
+    ob.buforWezlow = BuforWezlow{};
+}
 
 void odwrocWiersz(Obiekt& ob, int r, KanalKomunikatow& k) {
     Tabela& g = ob.Grid;
@@ -640,10 +646,12 @@ void rozpowszechnijAtrybutWezla(Obiekt& ob, int w, int kolumna) {
     for (int r = 1; r <= n; ++r)
         if (r != w && nazwaRowna(g, kol::WezelKonc, r, E)) g.ustawTekst(kolumna, r, wartosc);
     if (kolumna == kol::PoborWez) return;
-    const int kz = kolumna == kol::X ? kol::Xzrodla : kolumna == kol::Y ? kol::Yzrodla
-                                                                          : kol::RzednaTeZrodla;
+    const int kz = kolumna == kol::X   ? kol::Xzrodla
+                   : kolumna == kol::Y ? kol::Yzrodla
+                                       : kol::RzednaTeZrodla;
     for (int r = 1; r < ob.ZrodlaGrid.liczbaWierszy(); ++r)
-        if (nazwaRowna(ob.ZrodlaGrid, kol::NazwaZrodla, r, E)) ob.ZrodlaGrid.ustawTekst(kz, r, wartosc);
+        if (nazwaRowna(ob.ZrodlaGrid, kol::NazwaZrodla, r, E))
+            ob.ZrodlaGrid.ustawTekst(kz, r, wartosc);
 }
 
 int innyWierszZNumerem(const Obiekt& ob, int w) {

@@ -11,8 +11,8 @@ namespace kelmor {
 
 // Outcome of one build.
 struct WynikBudowy {
-    bool przerwano = false;    // a failure stopped the build
-    bool przebudowa = false;   // a row was reversed: build again
+    bool przerwano = false;   // a failure stopped the build
+    bool przebudowa = false;  // a row was reversed: build again
 };
 
 // Builds the model (cleared first) from rows 1..ob.liczbaOdcinkow of Grid and

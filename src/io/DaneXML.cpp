@@ -25,7 +25,7 @@ constexpr int kMaksWierszyXML = 100000;
 const char* const kNazwyKomunalne[4] = {"LiczbaOdbiorCeleKom", "JednostCeleKom",
                                         "LiczbaOdbiorGrzanie", "JednostGrzanie"};
 const char* const kNazwyTaryfowe[4] = {"LiczbaW1", "LiczbaW2", "LiczbaW3", "LiczbaW4"};
-const char* const kNazwyWynikow[9] = {"Qoblicz", "PredkoPocz", "PredkoKonc", "Ppocz", "Pkonc",
+const char* const kNazwyWynikow[9] = {"Qoblicz", "PredkoPocz", "PredkoKonc", "Ppocz",   "Pkonc",
                                       "DeltaP",  "Re",         "lambda",     "NumerOdc"};
 
 void dodaj(pugi::xml_node rodzic, const char* nazwa, const std::string& tekst) {
@@ -78,8 +78,8 @@ const char* const* nazwyPoborow(const Obiekt& ob) {
 }
 
 void kolumny1do7(pugi::xml_node o, const Tabela& g, int w) {
-    static const char* const nazwy[7] = {"NumerOdcinka",  "NazwaOdcinka", "WezelPocz",
-                                         "WezelKonc",     "SrednicaNomin", "DlugoscMetry",
+    static const char* const nazwy[7] = {"NumerOdcinka",     "NazwaOdcinka",  "WezelPocz",
+                                         "WezelKonc",        "SrednicaNomin", "DlugoscMetry",
                                          "ProcentDluNaOpory"};
     for (int k = 0; k < 7; ++k) dodaj(o, nazwy[k], g.tekst(k + 1, w));
 }
@@ -123,7 +123,8 @@ WynikKonwersji daneXMLNaBajty(const Obiekt& ob) {
         dodaj(o, "Identyfikator", std::to_string(w));
         dodaj(o, "Wycofany", wierszWycofany(g, w) ? "True" : "False");
         kolumny1do7(o, g, w);
-        for (int k = 0; k < 4; ++k) dodaj(o, poborNazwy[k], g.tekst(kol::LiczbaOdbiorCeleKom + k, w));
+        for (int k = 0; k < 4; ++k)
+            dodaj(o, poborNazwy[k], g.tekst(kol::LiczbaOdbiorCeleKom + k, w));
         dodaj(o, "Sklepy", g.tekst(kol::Sklepy, w));
         dodaj(o, "PoborOdc", g.tekst(kol::PoborOdc, w));
         const auto* nwp = g.rekordTypu<TdaneNWP>(kol::WezelPocz, w);
@@ -171,7 +172,8 @@ WynikKonwersji wynikiXMLNaBajty(const Obiekt& ob) {
         dodaj(o, "Identyfikator", kier ? kier->identyfikator : "");
         dodaj(o, "Kierunek", kier ? std::to_string(kier->znak) : "1");
         kolumny1do7(o, g, w);
-        for (int k = 0; k < 4; ++k) dodaj(o, poborNazwy[k], g.tekst(kol::LiczbaOdbiorCeleKom + k, w));
+        for (int k = 0; k < 4; ++k)
+            dodaj(o, poborNazwy[k], g.tekst(kol::LiczbaOdbiorCeleKom + k, w));
         static const char* const dalej[8] = {"Sklepy", "PoborOdc", "PoborWez", "X",
                                              "Y",      "RzednaTe", "Chropo",   "IleOpo"};
         for (int k = 0; k < 8; ++k) dodaj(o, dalej[k], g.tekst(kol::Sklepy + k, w));
@@ -204,7 +206,9 @@ bool ZapiszWynikiXML(const Obiekt& ob, const std::string& sciezka, KanalKomunika
 
 namespace {
 
-bool bialy(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool bialy(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 std::string_view bezBialych(std::string_view s) {
     while (!s.empty() && bialy(s.front())) s.remove_prefix(1);
@@ -273,13 +277,13 @@ std::optional<std::string> tekstPliku(std::string_view b) {
 }
 
 class CzytnikXML {
-public:
+  public:
     CzytnikXML(Obiekt& ob, KanalKomunikatow& k, bool& konczyc) : ob(ob), k(k), konczyc(konczyc) {}
 
     // Acts on one element that holds text; false ends the read as failed.
     bool element(std::string_view nazwa, std::string_view tekst);
 
-private:
+  private:
     bool nowyWiersz(Tabela& t, int& licznik);
     void wyczyscWiersz(Tabela& t, int w);
     bool komorka(Tabela& t, int licznik, int kol, std::string tekst) {
@@ -384,12 +388,18 @@ bool CzytnikXML::element(std::string_view n, std::string_view surowy) {
         n == "Q1W1" || n == "Q1W2" || n == "Q1W3" || n == "Q1W4") {
         auto v = rzeczywista(tekst);
         if (!v) return false;
-        if (n == "PminDop") p.PminDop = *v;
-        else if (n == "TcGazu") p.ustawTemperature(*v);
-        else if (n == "dGazu") p.ustawGestoscWzgledna(*v);
-        else if (n == "HsGazu") p.HsGazu = *v;
-        else if (n == "mnoznik") p.mnoznik = *v;
-        else p.Q1W[n[3] - '1'] = *v;
+        if (n == "PminDop")
+            p.PminDop = *v;
+        else if (n == "TcGazu")
+            p.ustawTemperature(*v);
+        else if (n == "dGazu")
+            p.ustawGestoscWzgledna(*v);
+        else if (n == "HsGazu")
+            p.HsGazu = *v;
+        else if (n == "mnoznik")
+            p.mnoznik = *v;
+        else
+            p.Q1W[n[3] - '1'] = *v;
         return true;
     }
     if (n == "sposoby") {
@@ -492,9 +502,9 @@ bool CzytajDaneXMLZBajtow(Obiekt& ob, std::string_view bajty, KanalKomunikatow& 
     auto tekst = tekstPliku(bajty);
     if (!tekst) return false;
     pugi::xml_document doc;
-    const auto wynik = doc.load_buffer(tekst->data(), tekst->size(),
-                                       pugi::parse_default | pugi::parse_ws_pcdata,
-                                       pugi::encoding_utf8);
+    const auto wynik =
+        doc.load_buffer(tekst->data(), tekst->size(), pugi::parse_default | pugi::parse_ws_pcdata,
+                        pugi::encoding_utf8);
     if (!wynik) return false;
     pugi::xml_node root = doc.document_element();
     if (!root) return false;
@@ -510,7 +520,8 @@ bool CzytajDaneXMLZBajtow(Obiekt& ob, std::string_view bajty, KanalKomunikatow& 
             bool dzieci = false;
             std::string t;
             for (auto c = n.first_child(); c; c = c.next_sibling()) {
-                if (c.type() == pugi::node_element) dzieci = true;
+                if (c.type() == pugi::node_element)
+                    dzieci = true;
                 else if (c.type() == pugi::node_pcdata || c.type() == pugi::node_cdata)
                     t += c.value();
             }

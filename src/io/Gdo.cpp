@@ -3,21 +3,40 @@
 #include <optional>
 
 #include "io/PlikiTekstowe.h"
-#include "model/Tekst.h"
 #include "model/Kolumny.h"
 #include "model/Liczby.h"
 #include "model/Rekordy.h"
+#include "model/Tekst.h"
 
 namespace kelmor {
 
 namespace {
 
-const char* const kNaglowkiGDO[25] = {
-    "odc",          "nazwa_odc",       "poczatek",        "poczatek_id",   "zrodlo_gazu_p",
-    "koniec",       "koniec_id",       "zrodlo_gazu_k",   "Dn",            "liczba_komun",
-    "Q1_komun",     "liczba_ogrz",     "Q1_ogrz",         "pobor_odc",     "pobor_wezl_pocz",
-    "pobor_wezl_konc", "chrop",        "Q",               "v_pocz",        "v_konc",
-    "P_pocz",       "P_konc",          "delta_P",         "liczba_Re",     "wspolczynnik_tarcia"};
+const char* const kNaglowkiGDO[25] = {"odc",
+                                      "nazwa_odc",
+                                      "poczatek",
+                                      "poczatek_id",
+                                      "zrodlo_gazu_p",
+                                      "koniec",
+                                      "koniec_id",
+                                      "zrodlo_gazu_k",
+                                      "Dn",
+                                      "liczba_komun",
+                                      "Q1_komun",
+                                      "liczba_ogrz",
+                                      "Q1_ogrz",
+                                      "pobor_odc",
+                                      "pobor_wezl_pocz",
+                                      "pobor_wezl_konc",
+                                      "chrop",
+                                      "Q",
+                                      "v_pocz",
+                                      "v_konc",
+                                      "P_pocz",
+                                      "P_konc",
+                                      "delta_P",
+                                      "liczba_Re",
+                                      "wspolczynnik_tarcia"};
 
 std::string polacz(const std::vector<std::string>& pola) {
     std::string r;

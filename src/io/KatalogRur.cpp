@@ -52,9 +52,11 @@ bool czytajKatalogZTekstu(Obiekt& ob, KanalKomunikatow& k, std::string_view bajt
         ++ob.liczbaRur;
         t.ustawTekst(kol::Dn, w, parsujNazwe(k, zCp1250(symbol)));
         double v = 0;
-        t.ustawTekst(kol::Dzew, w, parsujRzeczywista(k, zCp1250(dzew), v) ? formatStaly(v, 8, 2) : zCp1250(dzew));
+        t.ustawTekst(kol::Dzew, w,
+                     parsujRzeczywista(k, zCp1250(dzew), v) ? formatStaly(v, 8, 2) : zCp1250(dzew));
         v = 0;
-        t.ustawTekst(kol::Gru, w, parsujRzeczywista(k, zCp1250(gru), v) ? formatStaly(v, 8, 2) : zCp1250(gru));
+        t.ustawTekst(kol::Gru, w,
+                     parsujRzeczywista(k, zCp1250(gru), v) ? formatStaly(v, 8, 2) : zCp1250(gru));
     }
     if (ob.liczbaRur == 0) ob.nowyKatalog();
     Obiekt::oznaczWiersz(t, 1);
@@ -62,7 +64,8 @@ bool czytajKatalogZTekstu(Obiekt& ob, KanalKomunikatow& k, std::string_view bajt
     return ok;
 }
 
-bool CzytajKatalogRur(Obiekt& ob, KanalKomunikatow& k, const std::string& sciezka, bool* zmieniono) {
+bool CzytajKatalogRur(Obiekt& ob, KanalKomunikatow& k, const std::string& sciezka,
+                      bool* zmieniono) {
     if (zmieniono) *zmieniono = false;
     std::string bajty, blad;
     if (!wczytajPlik(sciezka, bajty, &blad)) {

@@ -61,8 +61,7 @@ bool dopiszBrakRozwiazaniaDoLogu(KanalKomunikatow& k, const std::string& sciezka
 bool zapiszPrzerwanieDoLogu(KanalKomunikatow& k, const std::string& sciezkaLogu,
                             const std::string& sciezkaDanych, const std::string& etap,
                             const std::string& powod) {
-    return zapiszLinieLogu(k, sciezkaLogu, liniePrzerwaniaLogu(sciezkaDanych, etap, powod),
-                           false);
+    return zapiszLinieLogu(k, sciezkaLogu, liniePrzerwaniaLogu(sciezkaDanych, etap, powod), false);
 }
 
 bool zapiszNiezakonczenieDoLogu(KanalKomunikatow& k, const std::string& sciezkaLogu,

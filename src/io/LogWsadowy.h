@@ -8,8 +8,9 @@
 //   method 2, no formula     : "false" / "Nie wybrano wzoru"
 //   success                  : "true" / "Dane z pliku <in>" / <method> / "Wyniki w pliku <out>"
 //   stopped at a stage       : "false" / "Dane z pliku <in>" / <LaRaport1> / <reason>
-//   not finished             : "false" / "Dane z pliku <in>" / "Obliczenia nie zostały zakończone" / <reason>
-//   no solution in the limit : "true" / "Dane z pliku <in>" / <method> / "Obliczenia nie zostały zakończone"
+//   not finished             : "false" / "Dane z pliku <in>" / "Obliczenia nie zostały zakończone"
+//   / <reason> no solution in the limit : "true" / "Dane z pliku <in>" / <method> / "Obliczenia nie
+//   zostały zakończone"
 #include <string>
 #include <vector>
 

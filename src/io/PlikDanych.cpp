@@ -22,7 +22,9 @@ constexpr const char* kBladParametrow = "Plik nie zawiera poprawnych danych";
 constexpr const char* kBladZrodel = "Błąd odczytu tabeli źródeł";
 constexpr const char* kBladSieci = "Błąd odczytu Tabeli Opisu Sieci lub Trasy";
 
-bool bialy(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool bialy(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 // ---------------------------------------------------------------------------
 // Reading: a cursor over the file's bytes with the reads the format uses.
@@ -30,7 +32,7 @@ bool bialy(char c) { return static_cast<unsigned char>(c) <= ' '; }
 // blank or control character; fixed fields never cross a line end. At the
 // end of the file a token reads as 0 and a field as empty.
 class Czytnik {
-public:
+  public:
     explicit Czytnik(std::string_view bajty) {
         // CR LF and bare LF end lines; any other CR counts as a blank.
         t_.reserve(bajty.size());
@@ -131,7 +133,7 @@ public:
         return s;
     }
 
-private:
+  private:
     std::string t_;
     std::size_t p_ = 0;
     std::size_t linia_ = 0;
@@ -150,7 +152,9 @@ struct LiniaTokenow {
         while (p < l.size() && !bialy(l[p])) ++p;
         return l.substr(a, p - a);
     }
-    std::string reszta() { return przytnij(Czytnik::tabulatoryNaSpacje(l.substr(std::min(p, l.size())))); }
+    std::string reszta() {
+        return przytnij(Czytnik::tabulatoryNaSpacje(l.substr(std::min(p, l.size()))));
+    }
     // Name width from the characters at 1-based positions a, a+1 and b, b+1.
     int szerokosc(std::size_t a, std::size_t b) const {
         auto znak = [this](std::size_t poz) { return poz <= l.size() ? l[poz - 1] : ' '; };
@@ -409,9 +413,10 @@ bool czytajDaneZTekstu(Obiekt& ob, KanalKomunikatow& k, std::string_view bajty, 
         cz.nastepnaLinia();
     }
     if (naglowekOk) {
-        bool* opcje[] = {&ob.opcje.CheckBoxUlica, &ob.opcje.CheckBoxLiczbaO, &ob.opcje.CheckBoxrro,
-                         &ob.opcje.CheckBoxrrw,   &ob.opcje.CheckBoxProcent, &ob.opcje.CheckBoxChro,
-                         &ob.opcje.CheckBoxTeren, &ob.opcje.CheckBoxXY,      &ob.opcje.CheckBoxOpory};
+        bool* opcje[] = {
+            &ob.opcje.CheckBoxUlica, &ob.opcje.CheckBoxLiczbaO, &ob.opcje.CheckBoxrro,
+            &ob.opcje.CheckBoxrrw,   &ob.opcje.CheckBoxProcent, &ob.opcje.CheckBoxChro,
+            &ob.opcje.CheckBoxTeren, &ob.opcje.CheckBoxXY,      &ob.opcje.CheckBoxOpory};
         if (najstarszy) ob.opcje.CheckBoxUlica = true;
         for (int i = najstarszy ? 1 : 0; i < 9 && naglowekOk; ++i) {
             int v = 0;
@@ -462,7 +467,8 @@ bool czytajDaneZTekstu(Obiekt& ob, KanalKomunikatow& k, std::string_view bajty, 
         } else {
             cz.pomin(1);
             nazwa = zCp1250(cz.nazwa(szerokosc));
-            zrodlaOk = cz.rzeczywista(p) && cz.rzeczywista(rz) && cz.calkowita(x) && cz.calkowita(y);
+            zrodlaOk =
+                cz.rzeczywista(p) && cz.rzeczywista(rz) && cz.calkowita(x) && cz.calkowita(y);
         }
         cz.nastepnaLinia();
         if (!zrodlaOk) break;
@@ -575,7 +581,8 @@ bool czytajDaneZTekstu(Obiekt& ob, KanalKomunikatow& k, std::string_view bajty, 
         pierwszy = false;
         b.wycofany = std::signbit(b.dlugosc);
         if (ok && numer >= 121 && numer <= 123 && !najstarszy) {
-            ok = czytajListePrzylaczy(cz, b.przylaczaOdc) && czytajListePrzylaczy(cz, b.przylaczaWez);
+            ok = czytajListePrzylaczy(cz, b.przylaczaOdc) &&
+                 czytajListePrzylaczy(cz, b.przylaczaWez);
         }
         std::unique_ptr<ListaOporow> opory;
         std::string tekstOporow = std::to_string(b.liczbaOporow) + " szt";
@@ -599,7 +606,8 @@ bool czytajDaneZTekstu(Obiekt& ob, KanalKomunikatow& k, std::string_view bajty, 
     return sukces;
 }
 
-bool CzytajPlikDanych(Obiekt& ob, KanalKomunikatow& k, const std::string& sciezka, bool* zmieniono) {
+bool CzytajPlikDanych(Obiekt& ob, KanalKomunikatow& k, const std::string& sciezka,
+                      bool* zmieniono) {
     if (zmieniono) *zmieniono = false;
     std::string bajty;
     if (!wczytajPlik(sciezka, bajty)) {
@@ -633,8 +641,12 @@ std::string poleNazwy(std::string s) {
         if (static_cast<unsigned char>(c) < ' ') c = ' ';
     return doPrawej(nazwaWezla(s), DlugoscNazwy);
 }
-std::string poleF(double v, int w, int d) { return doPrawej(formatStaly(v, 15, d), w); }
-std::string poleI(long long v, int w = 0) { return doPrawej(std::to_string(v), w); }
+std::string poleF(double v, int w, int d) {
+    return doPrawej(formatStaly(v, 15, d), w);
+}
+std::string poleI(long long v, int w = 0) {
+    return doPrawej(std::to_string(v), w);
+}
 // Precise coordinate: the shortest general text (at most 15 digits) that
 // fits the 16 characters the reader takes.
 std::string poleDokladne(double v) {
@@ -690,7 +702,8 @@ void zapiszListe(std::string& o, const char* naglowek, const ListaPrzylaczy* lis
 // A gate valve opening 0 is read as fully open; a tiny opening that would
 // print as 0.0000 is written as the smallest one the field shows instead.
 double parametrDoZapisu(int klucz, double p) {
-    if (kRodzajeOporow[klucz] == 15 && p != 0 && std::fabs(p) < 0.00005) return std::copysign(0.0001, p);
+    if (kRodzajeOporow[klucz] == 15 && p != 0 && std::fabs(p) < 0.00005)
+        return std::copysign(0.0001, p);
     return p;
 }
 
@@ -725,9 +738,9 @@ bool tekstPlikuDanych(Obiekt& ob, KanalKomunikatow& k, std::string& bajty) {
               poleF(par.Q1W[2], 8, 4) + " " + poleF(par.Q1W[3], 8, 4));
     const OpcjeKolumn& op = ob.opcje;
     std::string opcje;
-    for (bool b : {op.CheckBoxUlica, op.CheckBoxLiczbaO, op.CheckBoxrro, op.CheckBoxrrw,
-                   op.CheckBoxProcent, op.CheckBoxChro, op.CheckBoxTeren, op.CheckBoxXY,
-                   op.CheckBoxOpory})
+    for (bool b :
+         {op.CheckBoxUlica, op.CheckBoxLiczbaO, op.CheckBoxrro, op.CheckBoxrrw, op.CheckBoxProcent,
+          op.CheckBoxChro, op.CheckBoxTeren, op.CheckBoxXY, op.CheckBoxOpory})
         opcje += std::string(opcje.empty() ? "" : " ") + (b ? "1" : "0");
     linia(opcje);
 
@@ -773,8 +786,8 @@ bool tekstPlikuDanych(Obiekt& ob, KanalKomunikatow& k, std::string& bajty) {
         const auto* opory = g.rekordTypu<ListaOporow>(kol::IleOpo, w);
         const long long nOporow = liczbaOporow(opory);
         // The sign of the length carries the withdrawn flag, whatever the value.
-        const std::string dlugosc = doPrawej(
-            (wierszWycofany(g, w) ? "-" : "") + formatStaly(std::fabs(dl), 15, 2), 8);
+        const std::string dlugosc =
+            doPrawej((wierszWycofany(g, w) ? "-" : "") + formatStaly(std::fabs(dl), 15, 2), 8);
 
         linia(poleI(numer, 5) + " " + tekstT(g.tekst(kol::NazwaOdcinka, w)));
         linia(poleNazwy(g.tekst(kol::WezelPocz, w)) + " " + poleNazwy(g.tekst(kol::WezelKonc, w)) +

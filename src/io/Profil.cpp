@@ -152,15 +152,16 @@ void koniecZPoczatku(const Tabela& g, int w, TDodatko& d) {
 }
 
 class ImportPROFIL {
-public:
-    ImportPROFIL(Obiekt& ob, bool nowe, KanalKomunikatow& k) : ob(ob), g(ob.Grid), nowe(nowe), k(k) {}
+  public:
+    ImportPROFIL(Obiekt& ob, bool nowe, KanalKomunikatow& k)
+        : ob(ob), g(ob.Grid), nowe(nowe), k(k) {}
 
     void przygotuj();
     bool czytaj(std::string_view bajty);
     void oznaczZrodla();
     void polaczenia();
 
-private:
+  private:
     bool odcinek(std::string_view linia);
     bool katalog(std::string_view linia);
     void wierszDomyslny(int w);
@@ -174,9 +175,9 @@ private:
     Tabela& g;
     bool nowe;
     KanalKomunikatow& k;
-    int istniejace = 0;    // rows present when the import began (changes)
-    int odcinkow = 0;      // segment lines read
-    int rur = 0;           // catalogue rows of the current catalogue part
+    int istniejace = 0;  // rows present when the import began (changes)
+    int odcinkow = 0;    // segment lines read
+    int rur = 0;         // catalogue rows of the current catalogue part
     bool wKatalogu = false;
 };
 
@@ -415,13 +416,11 @@ void ImportPROFIL::polaczenia() {
 
 }  // namespace
 
-bool CzytajPROFILZBajtow(Obiekt& ob, std::string_view bajty, bool noweDane,
-                         KanalKomunikatow& k) {
+bool CzytajPROFILZBajtow(Obiekt& ob, std::string_view bajty, bool noweDane, KanalKomunikatow& k) {
     ImportPROFIL imp(ob, noweDane, k);
     imp.przygotuj();
     const bool ok = imp.czytaj(bajty);
-    if (!ok)
-        k.informacja("Błąd importu z PROFIL.\nPodany plik nie zawiera poprawnych danych");
+    if (!ok) k.informacja("Błąd importu z PROFIL.\nPodany plik nie zawiera poprawnych danych");
     imp.oznaczZrodla();
     imp.polaczenia();
     if (ob.Grid.liczbaWierszy() < 2) ob.nowaTabelaSieci();
@@ -429,8 +428,7 @@ bool CzytajPROFILZBajtow(Obiekt& ob, std::string_view bajty, bool noweDane,
     return ok;
 }
 
-bool CzytajPlikPROFIL(Obiekt& ob, const std::string& sciezka, bool noweDane,
-                      KanalKomunikatow& k) {
+bool CzytajPlikPROFIL(Obiekt& ob, const std::string& sciezka, bool noweDane, KanalKomunikatow& k) {
     if (noweDane) {
         ImportPROFIL imp(ob, true, k);
         imp.przygotuj();
@@ -470,7 +468,9 @@ std::string wPolu(const std::string& t, std::size_t szerokosc) {
 }
 
 // F(w.d): fixed with d decimals, right-aligned in w characters.
-std::string staly(double v, int w, int d) { return wPolu(formatStaly(v, 17, d), w); }
+std::string staly(double v, int w, int d) {
+    return wPolu(formatStaly(v, 17, d), w);
+}
 
 }  // namespace
 
@@ -491,8 +491,10 @@ std::vector<std::string> liniePROFIL(const Obiekt& ob, double cisnienieMinimalne
         for (int c : {kol::Ppocz, kol::Pkonc}) {
             double v = 0;
             // A pressure that is not a number ("????") stays as it is.
-            if (parsujRzeczywista(k, g.tekst(c, w), v)) l += " " + staly(v, 10, 4);
-            else l += " " + wPolu(g.tekst(c, w), 10);
+            if (parsujRzeczywista(k, g.tekst(c, w), v))
+                l += " " + staly(v, 10, 4);
+            else
+                l += " " + wPolu(g.tekst(c, w), 10);
         }
         linie.push_back(std::move(l));
     }

@@ -23,11 +23,9 @@ constexpr int kMaksWierszyPROFIL = 9999;
 // nodes of different names are joined by connector rows "dodatkowy" + number.
 // Returns false when the file cannot be opened ("Nie znaleziono pliku ") or a
 // line cannot be read ("Błąd importu z PROFIL."); the rows read so far stay.
-bool CzytajPlikPROFIL(Obiekt& ob, const std::string& sciezka, bool noweDane,
-                      KanalKomunikatow& k);
+bool CzytajPlikPROFIL(Obiekt& ob, const std::string& sciezka, bool noweDane, KanalKomunikatow& k);
 // The same from the file's bytes (Windows-1250).
-bool CzytajPROFILZBajtow(Obiekt& ob, std::string_view bajty, bool noweDane,
-                         KanalKomunikatow& k);
+bool CzytajPROFILZBajtow(Obiekt& ob, std::string_view bajty, bool noweDane, KanalKomunikatow& k);
 
 // Lowest and highest gauge pressure of the last calculation, in the chosen
 // unit, taken from the start and end pressures of the rows not withdrawn

@@ -15,23 +15,36 @@ namespace fs = std::filesystem;
 std::string opisBleduSystemu(int kod) {
     switch (kod) {
         case EACCES:
-        case EPERM: return "brak uprawnień";
-        case ENOENT: return "nie ma takiego pliku lub folderu";
-        case ENOTDIR: return "część ścieżki nie jest folderem";
-        case EISDIR: return "podana ścieżka jest folderem";
-        case ENOSPC: return "brak miejsca na dysku";
+        case EPERM:
+            return "brak uprawnień";
+        case ENOENT:
+            return "nie ma takiego pliku lub folderu";
+        case ENOTDIR:
+            return "część ścieżki nie jest folderem";
+        case EISDIR:
+            return "podana ścieżka jest folderem";
+        case ENOSPC:
+            return "brak miejsca na dysku";
 #ifdef EDQUOT
-        case EDQUOT: return "przekroczony przydział miejsca na dysku";
+        case EDQUOT:
+            return "przekroczony przydział miejsca na dysku";
 #endif
-        case EROFS: return "nośnik tylko do odczytu";
-        case ENAMETOOLONG: return "za długa nazwa pliku";
-        case EIO: return "błąd urządzenia";
-        case EFBIG: return "plik jest za duży";
+        case EROFS:
+            return "nośnik tylko do odczytu";
+        case ENAMETOOLONG:
+            return "za długa nazwa pliku";
+        case EIO:
+            return "błąd urządzenia";
+        case EFBIG:
+            return "plik jest za duży";
         case EMFILE:
-        case ENFILE: return "za dużo otwartych plików";
+        case ENFILE:
+            return "za dużo otwartych plików";
         case EBUSY:
-        case ETXTBSY: return "plik jest zajęty";
-        default: return "błąd systemu nr " + std::to_string(kod);
+        case ETXTBSY:
+            return "plik jest zajęty";
+        default:
+            return "błąd systemu nr " + std::to_string(kod);
     }
 }
 
@@ -73,14 +86,16 @@ bool zapiszAtomowo(const std::string& sciezka, std::string_view dane, std::strin
     }
     struct stat stary {};
     const bool istnieje = ::stat(cel.c_str(), &stary) == 0;
-    if (istnieje && S_ISDIR(stary.st_mode)) return niepowodzenie(blad, poczatek + opisBleduSystemu(EISDIR));
+    if (istnieje && S_ISDIR(stary.st_mode))
+        return niepowodzenie(blad, poczatek + opisBleduSystemu(EISDIR));
 
     const fs::path folder = cel.has_parent_path() ? cel.parent_path() : fs::path(".");
     std::random_device los;
     std::string tymczasowa;
     int fd = -1;
     for (int proba = 0; proba < 100 && fd < 0; ++proba) {
-        tymczasowa = (folder / ("." + cel.filename().string() + ".tmp" + std::to_string(los()))).string();
+        tymczasowa =
+            (folder / ("." + cel.filename().string() + ".tmp" + std::to_string(los()))).string();
         fd = ::open(tymczasowa.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
@@ -114,7 +129,8 @@ bool zapiszAtomowo(const std::string& sciezka, std::string_view dane, std::strin
     return true;
 }
 
-bool wczytajPlik(const std::string& sciezka, std::string& dane, std::string* blad, std::size_t limit) {
+bool wczytajPlik(const std::string& sciezka, std::string& dane, std::string* blad,
+                 std::size_t limit) {
     const std::string poczatek = "Nie można odczytać pliku " + sciezka + ": ";
     dane.clear();
     const int fd = ::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC);

@@ -67,8 +67,7 @@ const std::array<OpisKolumny, LiczbaKolumnZWynikami> kSiec = {{
     {"NumerOdc", "Nr", "odcinka", "Numer odcinka"},
 }};
 
-const std::array<const char*, 4> kNazwyTaryf = {"LiczbaW1", "LiczbaW2", "LiczbaW3",
-                                                 "LiczbaW4"};
+const std::array<const char*, 4> kNazwyTaryf = {"LiczbaW1", "LiczbaW2", "LiczbaW3", "LiczbaW4"};
 const std::array<const char*, 4> kTaryfy2 = {"W-1", "W-2", "W-3", "W-4"};
 
 const std::array<OpisKolumny, LiczbaKolumnZrodel> kZrodla = {{
@@ -88,9 +87,9 @@ const std::array<OpisKolumny, LiczbaKolumnZrodel> kZrodla = {{
 
 }  // namespace
 
-const char* const kLegendaKatalogu[3] = {
-    "Dn - średnica nominalna (nazwa o długości do 16 znaków)", "Dzew - średnica zewnętrzna",
-    "gru - grubość ściany rury "};
+const char* const kLegendaKatalogu[3] = {"Dn - średnica nominalna (nazwa o długości do 16 znaków)",
+                                         "Dzew - średnica zewnętrzna",
+                                         "gru - grubość ściany rury "};
 
 Naglowek naglowekSieci(int k, int sposoby, const std::string& jednostka) {
     if (k < 0 || k >= LiczbaKolumnZWynikami) return {};
@@ -133,10 +132,14 @@ std::string podpowiedzZrodel(int k) {
 
 Naglowek naglowekKatalogu(int k) {
     switch (k) {
-        case kol::Dn: return {"  Dn", ""};
-        case kol::Dzew: return {" Dzew [mm]", ""};
-        case kol::Gru: return {" gru [mm]", ""};
-        default: return {};
+        case kol::Dn:
+            return {"  Dn", ""};
+        case kol::Dzew:
+            return {" Dzew [mm]", ""};
+        case kol::Gru:
+            return {" gru [mm]", ""};
+        default:
+            return {};
     }
 }
 

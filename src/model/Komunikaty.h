@@ -8,7 +8,7 @@
 namespace kelmor {
 
 class KanalKomunikatow {
-public:
+  public:
     virtual ~KanalKomunikatow() = default;
     // Information box: information icon, one OK button, empty title.
     virtual void informacja(const std::string& tekst) = 0;
@@ -20,7 +20,7 @@ public:
 
 // Records everything; answers questions with a fixed answer.
 class RejestratorKomunikatow : public KanalKomunikatow {
-public:
+  public:
     enum class Rodzaj { Informacja, Pytanie, BladWeWy };
     struct Wpis {
         Rodzaj rodzaj;

@@ -27,7 +27,8 @@ Dziesietna rozloz(double v) {
     d.ujemna = std::signbit(v);
     if (v == 0) return d;
     char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific);
+    const auto r =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific);
     const std::string s(buf, r.ptr);
     const auto e = s.find('e');
     for (std::size_t i = 0; i < e; ++i)
@@ -61,7 +62,9 @@ void obetnij(Dziesietna& d, int n) {
 }
 
 // Rounds to p significant digits.
-void doCyfrZnaczacych(Dziesietna& d, int p) { obetnij(d, p); }
+void doCyfrZnaczacych(Dziesietna& d, int p) {
+    obetnij(d, p);
+}
 
 // Rounds to the 10^-miejsca place.
 void doMiejsca(Dziesietna& d, int miejsca) {
@@ -129,7 +132,9 @@ std::string pozycyjnie(const Dziesietna& d, int miejsca) {
     return r;
 }
 
-int ogranicz(int p) { return p < 1 ? 1 : p > 17 ? 17 : p; }
+int ogranicz(int p) {
+    return p < 1 ? 1 : p > 17 ? 17 : p;
+}
 
 }  // namespace
 
@@ -162,7 +167,9 @@ std::string formatWykladniczy(double v, int p, int cyfryWykladnika) {
     return postacWykladnicza(d, true, cyfryWykladnika, p);
 }
 
-std::string formatCalkowity(long long v) { return std::to_string(v); }
+std::string formatCalkowity(long long v) {
+    return std::to_string(v);
+}
 
 std::optional<double> naLiczbe(std::string_view s) {
     std::size_t a = 0, b = s.size();
@@ -195,8 +202,8 @@ std::optional<double> naLiczbe(std::string_view s) {
     if (j != s.size()) return std::nullopt;
     double v = 0;
     const auto body = s.substr(i);
-    const auto res = std::from_chars(body.data(), body.data() + body.size(), v,
-                                     std::chars_format::general);
+    const auto res =
+        std::from_chars(body.data(), body.data() + body.size(), v, std::chars_format::general);
     if (res.ec == std::errc::result_out_of_range) {
         // Underflow reads as zero; overflow is refused.
         if (ujemnyWykladnik) return 0.0;
@@ -224,7 +231,8 @@ std::optional<int32_t> naCalkowita(std::string_view s) {
     for (; i < s.size(); ++i) {
         if (s[i] < '0' || s[i] > '9') return std::nullopt;
         v = v * 10 + (s[i] - '0');
-        if (v > static_cast<long long>(std::numeric_limits<int32_t>::max()) + 1) return std::nullopt;
+        if (v > static_cast<long long>(std::numeric_limits<int32_t>::max()) + 1)
+            return std::nullopt;
     }
     if (ujemna) v = -v;
     if (v > std::numeric_limits<int32_t>::max() || v < std::numeric_limits<int32_t>::min())

@@ -46,7 +46,8 @@ void Obiekt::nowaTabelaSieci() {
 void Obiekt::nowaTabelaZrodel() {
     ZrodlaGrid.wyczyscDane(2);
     ZrodlaGrid.ustawTekst(0, 1, "*");
-    for (int k : {kol::RzednaTeZrodla, kol::Xzrodla, kol::Yzrodla}) ZrodlaGrid.ustawTekst(k, 1, "0");
+    for (int k : {kol::RzednaTeZrodla, kol::Xzrodla, kol::Yzrodla})
+        ZrodlaGrid.ustawTekst(k, 1, "0");
 }
 
 void Obiekt::nowyKatalog() {

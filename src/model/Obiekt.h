@@ -62,7 +62,7 @@ struct ZakresXY {
 };
 
 class Obiekt {
-public:
+  public:
     Obiekt();
     Obiekt(const Obiekt&) = delete;
     Obiekt& operator=(const Obiekt&) = delete;

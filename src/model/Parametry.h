@@ -13,7 +13,7 @@ struct Wzory {
 };
 
 class Parametry {
-public:
+  public:
     Parametry() { przelicz(); }
 
     std::string Tytul;

@@ -15,7 +15,7 @@ struct Komorka {
 };
 
 class Tabela {
-public:
+  public:
     Tabela(int kolumny, int wiersze);
     Tabela(const Tabela& inna);
     Tabela& operator=(const Tabela& inna);
@@ -64,7 +64,7 @@ public:
     // Empties every data cell and record, leaving `wiersze` rows; header kept.
     void wyczyscDane(int wiersze);
 
-private:
+  private:
     using Wiersz = std::vector<Komorka>;
     Wiersz pustyWiersz() const;
     int kolumny_;

@@ -128,7 +128,9 @@ std::string przecinekNaKropke(std::string_view s) {
     return r;
 }
 
-char32_t znakCp1250(unsigned char b) { return b < 0x80 ? b : kGorna[b - 0x80]; }
+char32_t znakCp1250(unsigned char b) {
+    return b < 0x80 ? b : kGorna[b - 0x80];
+}
 
 std::optional<unsigned char> bajtCp1250(char32_t c) {
     if (c < 0x80) return static_cast<unsigned char>(c);

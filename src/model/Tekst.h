@@ -25,8 +25,8 @@ std::string przecinekNaKropke(std::string_view s);
 std::string zCp1250(std::string_view bajty);
 
 struct WynikKonwersji {
-    std::string tekst;       // the converted text (valid when `blad` is empty)
-    std::string blad;        // Polish message naming the offending character
+    std::string tekst;  // the converted text (valid when `blad` is empty)
+    std::string blad;   // Polish message naming the offending character
 };
 // UTF-8 -> Windows-1250. A character with no Windows-1250 code, or a byte
 // sequence that is not UTF-8, is refused with a message; nothing is replaced.

@@ -14,7 +14,7 @@ namespace {
 // for it), for every pair at once: a long route must not cost a pass over
 // the table per node.
 class IndeksOdcinkow {
-public:
+  public:
     explicit IndeksOdcinkow(const Obiekt& ob) {
         const Tabela& g = ob.Grid;
         for (int w = 1; w < g.liczbaWierszy(); ++w)
@@ -27,7 +27,7 @@ public:
         return it == pierwszy_.end() ? 0 : it->second;
     }
 
-private:
+  private:
     static std::string klucz(const std::string& a, const std::string& b) {
         return a < b ? a + '\n' + b : b + '\n' + a;
     }
@@ -47,7 +47,8 @@ void trasaZNazw(Obiekt& ob, KanalKomunikatow& k, const std::vector<std::string>&
             const std::string& poprzedni = ob.trasa.back().wezel;
             double dlugosc = 0;
             // Names are compared exactly; the table holds them trimmed.
-            const bool przyciete = poprzedni == przytnij(poprzedni) && wpis.wezel == przytnij(wpis.wezel);
+            const bool przyciete =
+                poprzedni == przytnij(poprzedni) && wpis.wezel == przytnij(wpis.wezel);
             const int w = przyciete ? indeks.znajdz(poprzedni, wpis.wezel) : 0;
             // The dialogs of znajdzOdcinek, for the row it would find.
             if (w == 0)

@@ -35,7 +35,9 @@ bool parsujCalkowita(KanalKomunikatow& k, std::string_view tekst, int& cel) {
     return false;
 }
 
-bool parsujHandel(std::string_view tekst) { return przytnij(tekst) == "jest"; }
+bool parsujHandel(std::string_view tekst) {
+    return przytnij(tekst) == "jest";
+}
 
 std::string parsujNazwe(KanalKomunikatow& k, std::string_view tekst) {
     const std::string t = przytnij(tekst);
@@ -55,11 +57,15 @@ RodzajTabeli rodzajTabeli(const Tabela& t) {
 
 namespace {
 
-bool pusty(const Tabela& t, int k, int w) { return przytnij(t.tekst(k, w)).empty(); }
+bool pusty(const Tabela& t, int k, int w) {
+    return przytnij(t.tekst(k, w)).empty();
+}
 bool zaDluga(const Tabela& t, int k, int w) {
     return liczbaZnakow(przytnij(t.tekst(k, w))) > DlugoscNazwy;
 }
-bool rzeczywista(const Tabela& t, int k, int w) { return naLiczbe(t.tekst(k, w)).has_value(); }
+bool rzeczywista(const Tabela& t, int k, int w) {
+    return naLiczbe(t.tekst(k, w)).has_value();
+}
 bool calkowita(const Tabela& t, int k, int w) {
     return naCalkowita(przytnij(t.tekst(k, w))).has_value();
 }
@@ -68,7 +74,9 @@ bool calkowita(const Tabela& t, int k, int w) {
 
 StanWiersza sprawdzWiersz(const Tabela& t, int w) {
     const RodzajTabeli rodzaj = rodzajTabeli(t);
-    const int kluczowe = rodzaj == RodzajTabeli::Katalog ? 3 : rodzaj == RodzajTabeli::Zrodla ? 2 : 6;
+    const int kluczowe = rodzaj == RodzajTabeli::Katalog  ? 3
+                         : rodzaj == RodzajTabeli::Zrodla ? 2
+                                                          : 6;
     int n = 0;
     for (int k = 1; k <= kluczowe; ++k)
         if (pusty(t, k, w)) ++n;
@@ -104,19 +112,32 @@ StanWiersza sprawdzWiersz(const Tabela& t, int w) {
             const int ostatnia = std::min(t.liczbaKolumn() - 1, kol::IleOpo);
             for (int k = 1; k <= ostatnia; ++k) {
                 switch (k) {
-                    case 1: case 8: case 10: case 15: case 16:
+                    case 1:
+                    case 8:
+                    case 10:
+                    case 15:
+                    case 16:
                         if (!calkowita(t, k, w)) {
                             blad(k);
                             return s;
                         }
                         break;
-                    case 6: case 7: case 9: case 11: case 13: case 14: case 17: case 18:
+                    case 6:
+                    case 7:
+                    case 9:
+                    case 11:
+                    case 13:
+                    case 14:
+                    case 17:
+                    case 18:
                         if (!rzeczywista(t, k, w)) {
                             blad(k);
                             return s;
                         }
                         break;
-                    case 3: case 4: case 5:
+                    case 3:
+                    case 4:
+                    case 5:
                         if (zaDluga(t, k, w)) blad(k);
                         break;
                     default:
@@ -137,9 +158,11 @@ std::string komunikatBledu(RodzajTabeli r, int k, int w, const std::string& cell
         case RodzajTabeli::Siec:
             if (k == 3 || k == 4 || k == 5)
                 return "Za długa nazwa węzła lub za długi symbol średnicy nominalnej (tylko do 16 "
-                       "znaków!) w wierszu " + wiersz + " Tabeli Opisu Sieci: " + cell;
+                       "znaków!) w wierszu " +
+                       wiersz + " Tabeli Opisu Sieci: " + cell;
             if (k == 1 || k == 8 || k == 10 || k == 15 || k == 16)
-                return "Błąd liczby całkowitej w wierszu " + wiersz + " Tabeli Opisu Sieci: " + cell;
+                return "Błąd liczby całkowitej w wierszu " + wiersz +
+                       " Tabeli Opisu Sieci: " + cell;
             return "Błąd liczby w wierszu " + wiersz + " Tabeli Opisu Sieci:" + cell;
         case RodzajTabeli::Katalog:
             if (k == 1)
@@ -150,7 +173,8 @@ std::string komunikatBledu(RodzajTabeli r, int k, int w, const std::string& cell
             if (k == 1)
                 return "Za długa nazwa węzła (tylko do 16 znaków) w wierszu: " + wiersz +
                        " w tabeli źródeł " + cell;
-            if (k == 2 || k == 3) return "Błąd liczby w wierszu " + wiersz + " tabeli źródeł: " + cell;
+            if (k == 2 || k == 3)
+                return "Błąd liczby w wierszu " + wiersz + " tabeli źródeł: " + cell;
             return "Błąd liczby całkowitej w wierszu " + wiersz + " tabeli źródeł: " + cell;
     }
     return {};
@@ -281,8 +305,8 @@ void odswiezRekordyPoczatkowe(Obiekt& ob, bool zeZrodlami) {
         if (!g.rekordTypu<TkierunekOdcinka>(kol::NazwaOdcinka, r)) {
             auto& kier = g.zapewnijRekord<TkierunekOdcinka>(kol::NazwaOdcinka, r);
             kier.znak = 1;
-            kier.identyfikator = przytnij(g.tekst(kol::WezelPocz, r)) + "-" +
-                                 przytnij(g.tekst(kol::WezelKonc, r));
+            kier.identyfikator =
+                przytnij(g.tekst(kol::WezelPocz, r)) + "-" + przytnij(g.tekst(kol::WezelKonc, r));
         }
         if (!g.rekordTypu<TdodatkoweDaneNWK>(kol::WezelKonc, r)) {
             auto& nwk = g.zapewnijRekord<TdodatkoweDaneNWK>(kol::WezelKonc, r);
@@ -302,8 +326,8 @@ bool wezelIstnieje(const Obiekt& ob, KanalKomunikatow& k, const std::string& naz
     return false;
 }
 
-int znajdzOdcinek(const Obiekt& ob, KanalKomunikatow& k, const std::string& a,
-                  const std::string& b, double& dlugosc) {
+int znajdzOdcinek(const Obiekt& ob, KanalKomunikatow& k, const std::string& a, const std::string& b,
+                  double& dlugosc) {
     const std::string na = nazwaWezla(a), nb = nazwaWezla(b);
     for (int w = 1; w < ob.Grid.liczbaWierszy(); ++w) {
         const std::string p = nazwaWezla(ob.Grid.tekst(kol::WezelPocz, w));

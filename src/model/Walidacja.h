@@ -45,8 +45,8 @@ bool wezelIstnieje(const Obiekt& ob, KanalKomunikatow& k, const std::string& naz
 
 // Finds a row joining A and B in either direction (length from column 6).
 // Returns the row, or 0 with its dialog when there is none or it is withdrawn.
-int znajdzOdcinek(const Obiekt& ob, KanalKomunikatow& k, const std::string& a,
-                  const std::string& b, double& dlugosc);
+int znajdzOdcinek(const Obiekt& ob, KanalKomunikatow& k, const std::string& a, const std::string& b,
+                  double& dlugosc);
 
 bool wierszWycofany(const Tabela& grid, int wiersz);
 

@@ -8,7 +8,8 @@ namespace kelmor {
 
 namespace {
 
-int pokaz(QMessageBox::Icon ikona, const std::string& tekst, QMessageBox::StandardButtons przyciski) {
+int pokaz(QMessageBox::Icon ikona, const std::string& tekst,
+          QMessageBox::StandardButtons przyciski) {
     QMessageBox box(ikona, QString(), QString::fromStdString(tekst), przyciski,
                     QApplication::activeWindow());
     // A box opened during a long step must not show the busy cursor.

@@ -6,7 +6,7 @@
 namespace kelmor {
 
 class KanalKomunikatowGui : public KanalKomunikatow {
-public:
+  public:
     void informacja(const std::string& tekst) override;
     bool pytanie(const std::string& tekst) override;
     void bladWeWy(const std::string& tekst) override;

@@ -25,7 +25,8 @@ OknoOProgramie::OknoOProgramie(QWidget* rodzic) : QDialog(rodzic) {
         "Program dobiera średnice rur i oblicza ustalone przepływy oraz ciśnienia\n"
         "w rozgałęzionych i pierścieniowych sieciach gazowych, od niskiego ciśnienia\n"
         "do 12000 kPa (ciśnienie bezwzględne).\n\n"
-        "Wersja " + QString(kWersjaProgramu) + ".",
+        "Wersja " +
+            QString(kWersjaProgramu) + ".",
         this);
     opis->setObjectName("LaOpis");
     opis->setAlignment(Qt::AlignHCenter);

@@ -6,7 +6,7 @@ namespace kelmor {
 
 class OknoOProgramie : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit OknoOProgramie(QWidget* rodzic = nullptr);
 };
 

@@ -27,26 +27,27 @@ bool polecenieDostepne(RodzajPolecenia r) {
         case PlikXml:
         case PlikProNowe:
         case PlikProZmiany:
-        case Obliczanie: return true;
+        case Obliczanie:
+            return true;
         case PlikRur:
-        case PlikGaz: return KELMOR_MA_PLIKI_DANYCH;
+        case PlikGaz:
+            return KELMOR_MA_PLIKI_DANYCH;
     }
     return false;
 }
 
-std::optional<std::string> pokazDialogPliku(const DialogPliku& d, const std::string& katalogProgramu,
-                                            QWidget* rodzic) {
-    static const char* const kOdczyt[5] = {
-        "Katalogi rur (*.rur)", "Dane do obliczeń (*.gaz *.gas)", "Dane do obliczeń (*.xml)",
-        "Import z PROFIL (*.pro)", "Wszystkie pliki (*)"};
-    static const char* const kZapis[5] = {
-        "Katalogi rur (*.rur)", "Dane do obliczeń (*.gaz *.gas)", "Dane do obliczeń (*.xml)",
-        "Eksport do GDO (*.txt)", "Wszystkie pliki (*)"};
+std::optional<std::string> pokazDialogPliku(const DialogPliku& d,
+                                            const std::string& katalogProgramu, QWidget* rodzic) {
+    static const char* const kOdczyt[5] = {"Katalogi rur (*.rur)", "Dane do obliczeń (*.gaz *.gas)",
+                                           "Dane do obliczeń (*.xml)", "Import z PROFIL (*.pro)",
+                                           "Wszystkie pliki (*)"};
+    static const char* const kZapis[5] = {"Katalogi rur (*.rur)", "Dane do obliczeń (*.gaz *.gas)",
+                                          "Dane do obliczeń (*.xml)", "Eksport do GDO (*.txt)",
+                                          "Wszystkie pliki (*)"};
     const char* const* filtry = d.zapis ? kZapis : kOdczyt;
     QStringList lista;
     for (int i = 0; i < 5; ++i) lista << QString::fromUtf8(filtry[i]);
-    const QString katalog =
-        QString::fromStdString(d.katalog.empty() ? katalogProgramu : d.katalog);
+    const QString katalog = QString::fromStdString(d.katalog.empty() ? katalogProgramu : d.katalog);
     QFileDialog dialog(rodzic, QString::fromStdString(d.tytul), katalog);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilters(lista);
@@ -95,8 +96,12 @@ void polecenieOdczytu(Edytor& e, RodzajPolecenia r, QWidget* rodzic) {
     bool dane = false;
     switch (r) {
 #if KELMOR_MA_PLIKI_DANYCH
-        case PlikRur: polecenieOdczytKatalogu(e, wyborPliku(e, rodzic)); break;
-        case PlikGaz: dane = polecenieOdczytDanych(e, wyborPliku(e, rodzic)); break;
+        case PlikRur:
+            polecenieOdczytKatalogu(e, wyborPliku(e, rodzic));
+            break;
+        case PlikGaz:
+            dane = polecenieOdczytDanych(e, wyborPliku(e, rodzic));
+            break;
 #endif
         case PlikXml: {
             const DialogPliku d = dialogOdczytuDanychXML(e);
@@ -113,7 +118,8 @@ void polecenieOdczytu(Edytor& e, RodzajPolecenia r, QWidget* rodzic) {
             dane = importPROFIL(e, false, dialog(e, d, rodzic));
             break;
         }
-        default: break;
+        default:
+            break;
     }
     if (dane) wypelnijPoOdczycie(e);
 }
@@ -121,15 +127,20 @@ void polecenieOdczytu(Edytor& e, RodzajPolecenia r, QWidget* rodzic) {
 void polecenieZapisu(Edytor& e, RodzajPolecenia r, QWidget* rodzic) {
     switch (r) {
 #if KELMOR_MA_PLIKI_DANYCH
-        case PlikRur: polecenieZapisKatalogu(e, wyborPliku(e, rodzic)); break;
-        case PlikGaz: polecenieZapisDanych(e, wyborPliku(e, rodzic)); break;
+        case PlikRur:
+            polecenieZapisKatalogu(e, wyborPliku(e, rodzic));
+            break;
+        case PlikGaz:
+            polecenieZapisDanych(e, wyborPliku(e, rodzic));
+            break;
 #endif
         case PlikXml: {
             const DialogPliku d = dialogZapisuDanychXML(e);
             zapisDanychXML(e, dialog(e, d, rodzic));
             break;
         }
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -139,11 +150,17 @@ bool przetworzWierszPolecen(Edytor& e, const std::vector<std::string>& argumenty
     return false;
 }
 
-void wykonajObliczeniaOkna(Edytor& e) { wykonajObliczenia(e, false); }
+void wykonajObliczeniaOkna(Edytor& e) {
+    wykonajObliczenia(e, false);
+}
 
-int liczbaWzorow() { return 13; }
+int liczbaWzorow() {
+    return 13;
+}
 
-std::string tekstWzoru(int indeks) { return wpisWzoru(indeks); }
+std::string tekstWzoru(int indeks) {
+    return wpisWzoru(indeks);
+}
 
 void ustawMetode(Edytor& e, int metoda, int wzor) {
     kelmor::Wzory& w = e.ob.parametry.wzory;
@@ -164,21 +181,31 @@ std::string etykietaWzoru(const Edytor& e) {
 
 bool kolumnaUkryta(const OpcjeKolumn& o, int k) {
     switch (k) {
-        case kol::NazwaOdcinka: return o.CheckBoxUlica;
-        case kol::ProcentDluNaOpory: return o.CheckBoxProcent;
+        case kol::NazwaOdcinka:
+            return o.CheckBoxUlica;
+        case kol::ProcentDluNaOpory:
+            return o.CheckBoxProcent;
         case kol::LiczbaOdbiorCeleKom:
         case kol::JednostCeleKom:
         case kol::LiczbaOdbiorGrzanie:
         case kol::JednostGrzanie:
-        case kol::Sklepy: return o.CheckBoxLiczbaO;
-        case kol::PoborOdc: return o.CheckBoxrro;
-        case kol::PoborWez: return o.CheckBoxrrw;
+        case kol::Sklepy:
+            return o.CheckBoxLiczbaO;
+        case kol::PoborOdc:
+            return o.CheckBoxrro;
+        case kol::PoborWez:
+            return o.CheckBoxrrw;
         case kol::X:
-        case kol::Y: return o.CheckBoxXY;
-        case kol::RzednaTe: return o.CheckBoxTeren;
-        case kol::Chropo: return o.CheckBoxChro;
-        case kol::IleOpo: return o.CheckBoxOpory;
-        default: return false;
+        case kol::Y:
+            return o.CheckBoxXY;
+        case kol::RzednaTe:
+            return o.CheckBoxTeren;
+        case kol::Chropo:
+            return o.CheckBoxChro;
+        case kol::IleOpo:
+            return o.CheckBoxOpory;
+        default:
+            return false;
     }
 }
 

@@ -23,8 +23,8 @@ bool polecenieDostepne(RodzajPolecenia r);
 void polecenieOdczytu(Edytor& e, RodzajPolecenia r, QWidget* rodzic);
 void polecenieZapisu(Edytor& e, RodzajPolecenia r, QWidget* rodzic);
 // The open or save dialog a file command asks for; nullopt when cancelled.
-std::optional<std::string> pokazDialogPliku(const DialogPliku& d, const std::string& katalogProgramu,
-                                            QWidget* rodzic);
+std::optional<std::string> pokazDialogPliku(const DialogPliku& d,
+                                            const std::string& katalogProgramu, QWidget* rodzic);
 // Replaces the file dialog (tests answer it without a window); empty = the real one.
 void ustawDialogPliku(std::function<std::optional<std::string>(const DialogPliku&)> d);
 // The command line: catalogues, data files, paths, or a batch run. True

@@ -35,9 +35,8 @@ void OknoPomocy::wczytaj() {
     if (!f.open(QIODevice::ReadOnly)) return;
     const QString tekst = QString::fromUtf8(f.readAll());
     // Each topic is a block <div class="temat" id="t<number>"> ... </div>.
-    static const QRegularExpression re(
-        "<div class=\"temat\" id=\"t(\\d+)\">(.*?)</div>",
-        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression re("<div class=\"temat\" id=\"t(\\d+)\">(.*?)</div>",
+                                       QRegularExpression::DotMatchesEverythingOption);
     for (auto it = re.globalMatch(tekst); it.hasNext();) {
         const auto m = it.next();
         tematy_.insert(m.captured(1).toInt(), m.captured(2));
@@ -59,8 +58,9 @@ bool OknoPomocy::pokazTemat(int kontekst) {
     QString tresc = tematy_.value(kontekst);
     const bool jest = !tresc.isEmpty();
     if (!jest)
-        tresc = QString("<h2>Brak tematu %1</h2><p>Plik pomocy nie zawiera tego tematu. "
-                        "<a href=\"#t10\">Spis treści</a></p>")
+        tresc = QString(
+                    "<h2>Brak tematu %1</h2><p>Plik pomocy nie zawiera tego tematu. "
+                    "<a href=\"#t10\">Spis treści</a></p>")
                     .arg(kontekst);
     przegladarka_->setHtml("<html><head>" + tytulPliku_ + "</head><body>" + tresc +
                            "</body></html>");

@@ -11,14 +11,14 @@ namespace kelmor {
 
 class OknoPomocy : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit OknoPomocy(const QString& plik, QWidget* rodzic = nullptr);
     // Shows the topic (non-modal); false when the file has no such topic.
     bool pokazTemat(int kontekst);
     int aktualnyTemat() const { return temat_; }
     bool maTemat(int kontekst);
 
-private:
+  private:
     void wczytaj();
     QString plik_;
     bool wczytany_ = false;

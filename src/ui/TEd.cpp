@@ -35,24 +35,28 @@
 #include "model/Kolumny.h"
 #include "model/Parametry.h"
 #include "ui/OProgramie.h"
-#include "ui/Pomoc.h"
 #include "ui/Polecenia.h"
+#include "ui/Pomoc.h"
 #include "ui/Tabele.h"
 
 namespace kelmor {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-std::string s(const QString& t) { return t.toStdString(); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string s(const QString& t) {
+    return t.toStdString();
+}
 
 // Title page: a quiet gradient with a sketch of a pipe network behind the
 // program name.
 class StronaTytulowa : public QWidget {
-public:
+  public:
     using QWidget::QWidget;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
@@ -62,8 +66,8 @@ protected:
         p.fillRect(rect(), g);
         p.setPen(QPen(QColor(255, 255, 255, 120), 6, Qt::SolidLine, Qt::RoundCap));
         const int w = width(), h = height();
-        const QPoint wezly[] = {{w / 10, h * 7 / 10}, {w * 3 / 10, h * 6 / 10},
-                                {w / 2, h * 8 / 10},  {w * 7 / 10, h * 6 / 10},
+        const QPoint wezly[] = {{w / 10, h * 7 / 10},     {w * 3 / 10, h * 6 / 10},
+                                {w / 2, h * 8 / 10},      {w * 7 / 10, h * 6 / 10},
                                 {w * 9 / 10, h * 7 / 10}, {w * 3 / 10, h * 9 / 10},
                                 {w * 7 / 10, h * 9 / 10}};
         const int odcinki[][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {1, 5}, {5, 2}, {2, 6}, {6, 3}};
@@ -203,7 +207,8 @@ void TEd::budujMenu() {
     menuPomoc->setObjectName("Pomoc");
     actSpisTresci = menuPomoc->addAction("Spis treści");
     actAutor = menuPomoc->addAction("Autor programu");
-    connect(actSpisTresci, &QAction::triggered, this, [this] { wykonaj([&] { e_.otworzPomoc(10); }); });
+    connect(actSpisTresci, &QAction::triggered, this,
+            [this] { wykonaj([&] { e_.otworzPomoc(10); }); });
     connect(actAutor, &QAction::triggered, this, [this] {
         if (oProgramie_) oProgramie_->exec();
     });
@@ -330,8 +335,9 @@ QWidget* TEd::budujObiekt() {
     EdTytu->setToolTip("Dowolny tekst");
     pola->addWidget(etykieta("Obiekt", w), 0, 0);
     pola->addWidget(EdTytu, 0, 1, 1, 3);
-    connect(EdTytu, &QLineEdit::textEdited, this,
-            [this](const QString& t) { wykonaj([&] { zmienPole(e_, PoleObiektu::EdTytu, s(t)); }); });
+    connect(EdTytu, &QLineEdit::textEdited, this, [this](const QString& t) {
+        wykonaj([&] { zmienPole(e_, PoleObiektu::EdTytu, s(t)); });
+    });
     CBjed1 = new QComboBox(w);
     CBjed1->setObjectName("CBjed1");
     for (const char* o : kOpisyJednostek) CBjed1->addItem(q(o));
@@ -364,7 +370,8 @@ QWidget* TEd::budujObiekt() {
     g->addWidget(BBhelp320, 1, 2);
     connect(CBKomuna, &QComboBox::activated, this,
             [this](int i) { wykonaj([&] { zmienModelPoborow(e_, i); }); });
-    connect(BBhelp320, &QToolButton::clicked, this, [this] { wykonaj([&] { e_.otworzPomoc(320); }); });
+    connect(BBhelp320, &QToolButton::clicked, this,
+            [this] { wykonaj([&] { e_.otworzPomoc(320); }); });
     const PoleObiektu pq[4] = {PoleObiektu::EdQ1W1, PoleObiektu::EdQ1W2, PoleObiektu::EdQ1W3,
                                PoleObiektu::EdQ1W4};
     for (int i = 0; i < 4; ++i) {
@@ -457,13 +464,16 @@ QWidget* TEd::budujTabeleSieci() {
     przycisk(Button3, "Button3", "⇐ Kol. 1", [this] { doPierwszejKolumny(e_); });
     przycisk(Button4, "Button4", "Kol. ost. ⇒", [this] { doOstatniejKolumny(e_); });
     ToolBar1->addSeparator();
-    przycisk(SBWstawnaK, "SBWstawnaK", "&k", [this] { wstawWierszNaKoniec(e_, TabelaEdytora::Siec); });
+    przycisk(SBWstawnaK, "SBWstawnaK", "&k",
+             [this] { wstawWierszNaKoniec(e_, TabelaEdytora::Siec); });
     przycisk(SBWstawM, "SBWstawM", "&m", [this] { wstawWierszMiedzy(e_, TabelaEdytora::Siec); });
-    przycisk(Button7, "Button7", "Kasuj wiersz", [this] { usunBiezacyWiersz(e_, TabelaEdytora::Siec); });
+    przycisk(Button7, "Button7", "Kasuj wiersz",
+             [this] { usunBiezacyWiersz(e_, TabelaEdytora::Siec); });
     przycisk(Button8, "Button8", "Wycofaj / przywróć", [this] { wycofajLubPrzywroc(e_); });
     ToolBar1->addSeparator();
     przycisk(Button9, "Button9", "Zmień kierunek", [this] { zmienKierunekBiezacego(e_); });
-    przycisk(SpeedButton13, "SpeedButton13", "Kierunki ujemnych", [this] { zmienKierunkiUjemnym(e_); });
+    przycisk(SpeedButton13, "SpeedButton13", "Kierunki ujemnych",
+             [this] { zmienKierunkiUjemnym(e_); });
     przycisk(BuDn0, "BuDn0", "Dn=0", [this] { zerujSrednice(e_); });
     ToolBar1->addSeparator();
     przycisk(Button10, "Button10", "Kasuj tabelę", [this] { kasujTabeleSieci(e_); });
@@ -493,9 +503,8 @@ QWidget* TEd::budujTabeleSieci() {
     CBSklepy->setObjectName("CBSklepy");
     CBSklepy->addItems({"jest", "brak"});
     CBSklepy->hide();
-    connect(CBSklepy, &QComboBox::activated, this, [this](int i) {
-        wykonaj([&] { wybierzCBSklepy(e_, s(CBSklepy->itemText(i))); });
-    });
+    connect(CBSklepy, &QComboBox::activated, this,
+            [this](int i) { wykonaj([&] { wybierzCBSklepy(e_, s(CBSklepy->itemText(i))); }); });
 
     StaHint = new QStatusBar(w);
     StaHint->setObjectName("StaHint");
@@ -570,7 +579,8 @@ QWidget* TEd::budujTrase() {
             e_.okno.fokus = "EdTempWez";
         });
     });
-    connect(BuTrasa1, &QPushButton::clicked, this, [this] { wykonaj([&] { usunOstatniWezelTrasy(e_); }); });
+    connect(BuTrasa1, &QPushButton::clicked, this,
+            [this] { wykonaj([&] { usunOstatniWezelTrasy(e_); }); });
     connect(BuTrasa2, &QPushButton::clicked, this, [this] { wykonaj([&] { kasujTrase(e_); }); });
     return w;
 }
@@ -602,7 +612,8 @@ QWidget* TEd::budujObliczenia() {
     }
     const int wys = fontMetrics().height() + 6;
     for (int k = 0; k < 6; ++k)
-        GridOsie->setColumnWidth(k, std::max(k >= 4 ? 80 : 64, fontMetrics().horizontalAdvance(r1[k]) + 14));
+        GridOsie->setColumnWidth(
+            k, std::max(k >= 4 ? 80 : 64, fontMetrics().horizontalAdvance(r1[k]) + 14));
     for (int r = 0; r < 3; ++r) GridOsie->setRowHeight(r, r == 2 ? std::max(22, wys) : wys);
     int szer = 2, wysT = 2;
     for (int k = 0; k < 6; ++k) szer += GridOsie->columnWidth(k);
@@ -717,8 +728,10 @@ QWidget* TEd::budujObliczenia() {
 
     connect(BuOblicz, &QPushButton::clicked, this, &TEd::oblicz);
     connect(BuKoniec2, &QPushButton::clicked, this, &QWidget::close);
-    connect(BBhelp300, &QToolButton::clicked, this, [this] { wykonaj([&] { e_.otworzPomoc(300); }); });
-    connect(BBhelp310, &QToolButton::clicked, this, [this] { wykonaj([&] { e_.otworzPomoc(310); }); });
+    connect(BBhelp300, &QToolButton::clicked, this,
+            [this] { wykonaj([&] { e_.otworzPomoc(300); }); });
+    connect(BBhelp310, &QToolButton::clicked, this,
+            [this] { wykonaj([&] { e_.otworzPomoc(310); }); });
     connect(CBstrata, &QComboBox::activated, this, &TEd::wybierzMetode);
     connect(Edmnoznik, &QLineEdit::textEdited, this, [this](const QString& t) {
         std::string wynik;
@@ -736,10 +749,14 @@ QWidget* TEd::budujWzory() {
     auto* w = new QWidget(this);
     w->setObjectName("Wzory");
     auto* u = new QVBoxLayout(w);
-    auto* l1 = new QLabel("Uwaga! Wzory uproszczone nie są przeznaczone do sieci z rur o różnej "
-                          "chropowatości,", w);
-    auto* l2 = new QLabel("ani do sieci o różnych średnicach i znacznie różniących się liczbach "
-                          "Reynoldsa.", w);
+    auto* l1 = new QLabel(
+        "Uwaga! Wzory uproszczone nie są przeznaczone do sieci z rur o różnej "
+        "chropowatości,",
+        w);
+    auto* l2 = new QLabel(
+        "ani do sieci o różnych średnicach i znacznie różniących się liczbach "
+        "Reynoldsa.",
+        w);
     auto* l3 = new QLabel("Zaznacz wzór, według którego ma być liczona strata ciśnienia:", w);
     for (auto* l : {l1, l2}) l->setStyleSheet("color: red; font-weight: bold;");
     u->addWidget(l1);
@@ -774,9 +791,12 @@ void TEd::podlaczTabele() {
         myszNadTabelaSieci(e_, k);
         pokazStatus();
     };
-    connect(Grid->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { pokazCBSklepy(); });
-    connect(Grid->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { pokazCBSklepy(); });
-    connect(Grid->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { pokazCBSklepy(); });
+    connect(Grid->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            [this] { pokazCBSklepy(); });
+    connect(Grid->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this] { pokazCBSklepy(); });
+    connect(Grid->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this] { pokazCBSklepy(); });
 
     modelZrodel->naZmianeTekstu = [this](int k, int w, const std::string& t) {
         wpiszDoKomorkiZrodel(e_, k, w, t);
@@ -785,7 +805,9 @@ void TEd::podlaczTabele() {
         wykonaj([&] { przejdzDoKomorkiZrodel(e_, k, w); });
         return true;
     };
-    ZrodlaGrid->naEnter = [this] { wykonaj([&] { wstawWierszNaKoniec(e_, TabelaEdytora::Zrodla); }); };
+    ZrodlaGrid->naEnter = [this] {
+        wykonaj([&] { wstawWierszNaKoniec(e_, TabelaEdytora::Zrodla); });
+    };
     ZrodlaGrid->naPrzesuniecie = [this](int z, int na) {
         wykonaj([&] { przeniesWiersz(e_, TabelaEdytora::Zrodla, z, na); });
     };
@@ -801,7 +823,9 @@ void TEd::podlaczTabele() {
         wykonaj([&] { przejdzDoKomorkiKatalogu(e_, k, w); });
         return true;
     };
-    RurGrid->naEnter = [this] { wykonaj([&] { wstawWierszNaKoniec(e_, TabelaEdytora::Katalog); }); };
+    RurGrid->naEnter = [this] {
+        wykonaj([&] { wstawWierszNaKoniec(e_, TabelaEdytora::Katalog); });
+    };
     RurGrid->naPrzesuniecie = [this](int z, int na) {
         wykonaj([&] { przeniesWiersz(e_, TabelaEdytora::Katalog, z, na); });
     };
@@ -1099,11 +1123,16 @@ void TEd::ustawFokus() {
     if (f.empty()) return;
     e_.okno.fokus.clear();
     QWidget* w = nullptr;
-    if (f == "Grid") w = Grid;
-    else if (f == "ZrodlaGrid") w = ZrodlaGrid;
-    else if (f == "RurGrid") w = RurGrid;
-    else if (f == "EdTempWez") w = EdTempWez;
-    else w = findChild<QWidget*>(q(f));
+    if (f == "Grid")
+        w = Grid;
+    else if (f == "ZrodlaGrid")
+        w = ZrodlaGrid;
+    else if (f == "RurGrid")
+        w = RurGrid;
+    else if (f == "EdTempWez")
+        w = EdTempWez;
+    else
+        w = findChild<QWidget*>(q(f));
     if (w && w->isVisible()) w->setFocus();
 }
 

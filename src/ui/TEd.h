@@ -33,7 +33,7 @@ class OknoOProgramie;
 
 class TEd : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TEd(Edytor& e, QWidget* rodzic = nullptr);
     ~TEd() override;
 
@@ -51,8 +51,8 @@ public:
 
     // The controls, by their names (tests reach them as well).
     QTabWidget* Strony = nullptr;
-    QWidget *Ogolne = nullptr, *KatRur = nullptr, *Cisn = nullptr, *TOS = nullptr,
-            *Trasa = nullptr, *Obliczenia = nullptr, *Wzory = nullptr;
+    QWidget *Ogolne = nullptr, *KatRur = nullptr, *Cisn = nullptr, *TOS = nullptr, *Trasa = nullptr,
+            *Obliczenia = nullptr, *Wzory = nullptr;
     QMenu *menuPlik = nullptr, *menuEdycja = nullptr, *menuSzukaj = nullptr,
           *menuNarzedzia = nullptr, *menuOpcje = nullptr, *menuPomoc = nullptr;
     QAction *actOdczytKatalogu = nullptr, *actOdczytDanych = nullptr, *actOdczytXml = nullptr,
@@ -83,10 +83,9 @@ public:
     WidokTabeli* Grid = nullptr;
     QToolBar* ToolBar1 = nullptr;
     QToolButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr, *Button4 = nullptr,
-                *SBWstawnaK = nullptr, *SBWstawM = nullptr, *Button8 = nullptr,
-                *Button9 = nullptr, *SpeedButton13 = nullptr, *Button7 = nullptr,
-                *BuDn0 = nullptr, *Button10 = nullptr, *Button12 = nullptr,
-                *SBTabelka = nullptr;
+                *SBWstawnaK = nullptr, *SBWstawM = nullptr, *Button8 = nullptr, *Button9 = nullptr,
+                *SpeedButton13 = nullptr, *Button7 = nullptr, *BuDn0 = nullptr, *Button10 = nullptr,
+                *Button12 = nullptr, *SBTabelka = nullptr;
     QToolButton* BBElip1 = nullptr;
     QComboBox* CBSklepy = nullptr;
     QStatusBar* StaHint = nullptr;
@@ -107,19 +106,18 @@ public:
     QGroupBox* Raport = nullptr;
     QLabel *LaRaport1 = nullptr, *LaRaport2 = nullptr;
     QListWidget* ListBoxWyni = nullptr;
-    QPushButton *BuRozklad = nullptr, *BuLiCi = nullptr, *BuDruWyni = nullptr,
-                *BuKoniec2 = nullptr;
+    QPushButton *BuRozklad = nullptr, *BuLiCi = nullptr, *BuDruWyni = nullptr, *BuKoniec2 = nullptr;
     QLabel* PanelTrwa = nullptr;
     // "Wzory uproszczone"
     QListWidget* LBWzory = nullptr;
     QTimer* Timerhint = nullptr;
 
-protected:
+  protected:
     bool eventFilter(QObject* o, QEvent* ev) override;
     void closeEvent(QCloseEvent* ev) override;
     void resizeEvent(QResizeEvent* ev) override;
 
-private:
+  private:
     void budujMenu();
     QWidget* budujOgolne();
     QWidget* budujKatalog();

@@ -17,9 +17,12 @@ namespace {
 
 bool kolumnaNazw(RodzajWidoku r, int kol) {
     switch (r) {
-        case RodzajWidoku::Siec: return kol >= kol::NazwaOdcinka && kol <= kol::SrednicaNomin;
-        case RodzajWidoku::Zrodla: return kol == kol::NazwaZrodla;
-        case RodzajWidoku::Katalog: return kol == kol::Dn;
+        case RodzajWidoku::Siec:
+            return kol >= kol::NazwaOdcinka && kol <= kol::SrednicaNomin;
+        case RodzajWidoku::Zrodla:
+            return kol == kol::NazwaZrodla;
+        case RodzajWidoku::Katalog:
+            return kol == kol::Dn;
     }
     return false;
 }
@@ -40,15 +43,22 @@ ModelTabeli::ModelTabeli(RodzajWidoku rodzaj, Obiekt& ob, QObject* rodzic)
 
 Tabela& ModelTabeli::tabela() const {
     switch (rodzaj_) {
-        case RodzajWidoku::Siec: return ob_.Grid;
-        case RodzajWidoku::Zrodla: return ob_.ZrodlaGrid;
-        case RodzajWidoku::Katalog: break;
+        case RodzajWidoku::Siec:
+            return ob_.Grid;
+        case RodzajWidoku::Zrodla:
+            return ob_.ZrodlaGrid;
+        case RodzajWidoku::Katalog:
+            break;
     }
     return ob_.RurGrid;
 }
 
-int ModelTabeli::rowCount(const QModelIndex& p) const { return p.isValid() ? 0 : wiersze_; }
-int ModelTabeli::columnCount(const QModelIndex& p) const { return p.isValid() ? 0 : kolumny_; }
+int ModelTabeli::rowCount(const QModelIndex& p) const {
+    return p.isValid() ? 0 : wiersze_;
+}
+int ModelTabeli::columnCount(const QModelIndex& p) const {
+    return p.isValid() ? 0 : kolumny_;
+}
 
 QVariant ModelTabeli::data(const QModelIndex& i, int rola) const {
     if (!i.isValid()) return {};
@@ -76,9 +86,15 @@ std::pair<QString, QString> ModelTabeli::naglowek(int k) const {
     Naglowek n;
     const std::string& jedn = ob_.parametry.NazwaJednostki;
     switch (rodzaj_) {
-        case RodzajWidoku::Siec: n = naglowekSieci(k, ob_.parametry.sposoby, jedn); break;
-        case RodzajWidoku::Zrodla: n = naglowekZrodel(k, jedn); break;
-        case RodzajWidoku::Katalog: n = naglowekKatalogu(k); break;
+        case RodzajWidoku::Siec:
+            n = naglowekSieci(k, ob_.parametry.sposoby, jedn);
+            break;
+        case RodzajWidoku::Zrodla:
+            n = naglowekZrodel(k, jedn);
+            break;
+        case RodzajWidoku::Katalog:
+            n = naglowekKatalogu(k);
+            break;
     }
     return {QString::fromStdString(n.linia1), QString::fromStdString(n.linia2)};
 }
@@ -86,9 +102,12 @@ std::pair<QString, QString> ModelTabeli::naglowek(int k) const {
 QString ModelTabeli::podpowiedz(int k) const {
     if (k < 0) return {};
     switch (rodzaj_) {
-        case RodzajWidoku::Siec: return QString::fromStdString(podpowiedzSieci(k));
-        case RodzajWidoku::Zrodla: return QString::fromStdString(podpowiedzZrodel(k));
-        case RodzajWidoku::Katalog: break;
+        case RodzajWidoku::Siec:
+            return QString::fromStdString(podpowiedzSieci(k));
+        case RodzajWidoku::Zrodla:
+            return QString::fromStdString(podpowiedzZrodel(k));
+        case RodzajWidoku::Katalog:
+            break;
     }
     return {};
 }
@@ -131,7 +150,8 @@ void ModelTabeli::odswiez() {
         wiersze_ = w;
         endInsertRows();
     }
-    if (wiersze_ > 0 && kolumny_ > 0) emit dataChanged(index(0, 0), index(wiersze_ - 1, kolumny_ - 1));
+    if (wiersze_ > 0 && kolumny_ > 0)
+        emit dataChanged(index(0, 0), index(wiersze_ - 1, kolumny_ - 1));
     if (kolumny_ > 0) emit headerDataChanged(Qt::Horizontal, 0, kolumny_ - 1);
 }
 
@@ -160,7 +180,8 @@ void NaglowekTabeli::paintSection(QPainter* p, const QRect& r, int s) const {
         const QRect dol(wew.left(), wew.top() + pol, wew.width(), wew.height() - pol);
         // Two-line captions fill the upper and lower half; one-line captions stand at the top.
         p->drawText(gora, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, l1);
-        if (!l2.isEmpty()) p->drawText(dol, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, l2);
+        if (!l2.isEmpty())
+            p->drawText(dol, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, l2);
     }
     p->restore();
 }
@@ -275,9 +296,15 @@ void WidokTabeli::ustawSzerokosci() {
     for (int k = 0; k < model_->columnCount(); ++k) {
         int w = 70;
         switch (model_->rodzaj()) {
-            case RodzajWidoku::Siec: w = szerokoscKolumnySieci(k); break;
-            case RodzajWidoku::Zrodla: w = (k == 4 || k == 5) ? 60 : 70; break;
-            case RodzajWidoku::Katalog: w = 100; break;
+            case RodzajWidoku::Siec:
+                w = szerokoscKolumnySieci(k);
+                break;
+            case RodzajWidoku::Zrodla:
+                w = (k == 4 || k == 5) ? 60 : 70;
+                break;
+            case RodzajWidoku::Katalog:
+                w = 100;
+                break;
         }
         if (k == 0) {
             // The margin: narrow, wide enough for the marker and to grab.

@@ -19,7 +19,7 @@ enum class RodzajWidoku { Siec, Zrodla, Katalog };
 // Model rows are the table's data rows: model row r is table row r + 1.
 class ModelTabeli : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     ModelTabeli(RodzajWidoku rodzaj, Obiekt& ob, QObject* rodzic = nullptr);
 
     RodzajWidoku rodzaj() const { return rodzaj_; }
@@ -43,7 +43,7 @@ public:
     // Re-reads the table after commands changed it behind the model.
     void odswiez();
 
-private:
+  private:
     RodzajWidoku rodzaj_;
     Obiekt& ob_;
     int wiersze_ = 0, kolumny_ = 0;
@@ -52,10 +52,10 @@ private:
 // Header with one or two lines per column on the button-face colour.
 class NaglowekTabeli : public QHeaderView {
     Q_OBJECT
-public:
+  public:
     explicit NaglowekTabeli(QWidget* rodzic = nullptr);
 
-protected:
+  protected:
     void paintSection(QPainter* p, const QRect& r, int sekcja) const override;
 };
 
@@ -65,7 +65,7 @@ class WidokTabeli;
 // that turns a typed comma into a point and reports every change.
 class DelegatKomorki : public QStyledItemDelegate {
     Q_OBJECT
-public:
+  public:
     explicit DelegatKomorki(WidokTabeli* widok);
     void paint(QPainter* p, const QStyleOptionViewItem& o, const QModelIndex& i) const override;
     QWidget* createEditor(QWidget* rodzic, const QStyleOptionViewItem& o,
@@ -73,16 +73,16 @@ public:
     void setEditorData(QWidget* e, const QModelIndex& i) const override;
     void setModelData(QWidget* e, QAbstractItemModel* m, const QModelIndex& i) const override;
 
-protected:
+  protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
-private:
+  private:
     WidokTabeli* widok_;
 };
 
 class WidokTabeli : public QTableView {
     Q_OBJECT
-public:
+  public:
     WidokTabeli(ModelTabeli* model, QWidget* rodzic = nullptr);
     ModelTabeli* modelTabeli() const { return model_; }
 
@@ -109,10 +109,10 @@ public:
 
     bool synchronizacja() const { return synchronizacja_ > 0; }
 
-signals:
+  signals:
     void komorkaWeszla(int kolumna, int wiersz);
 
-protected:
+  protected:
     void currentChanged(const QModelIndex& nowy, const QModelIndex& stary) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -121,12 +121,12 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
-private:
+  private:
     friend class DelegatKomorki;
     void enter();
     ModelTabeli* model_;
     int synchronizacja_ = 0;
-    int przeciagany_ = -1;   // model row being dragged by the margin
+    int przeciagany_ = -1;  // model row being dragged by the margin
     int celPrzeciagania_ = -1;
 };
 

@@ -10,15 +10,16 @@
 #include "app/OknoGlowne.h"
 #include "ui/KanalGui.h"
 #include "ui/OProgramie.h"
-#include "ui/Pomoc.h"
 #include "ui/Polecenia.h"
+#include "ui/Pomoc.h"
 #include "ui/TEd.h"
 
 namespace kelmor {
 
 void zapiszZrzuty(TEd& okno, const QString& folder) {
     QDir().mkpath(folder);
-    const char* nazwy[] = {"0_tytulowa", "1_katalog", "2_obiekt", "3_tabela", "4_trasa", "5_obliczenia"};
+    const char* nazwy[] = {"0_tytulowa", "1_katalog", "2_obiekt",
+                           "3_tabela",   "4_trasa",   "5_obliczenia"};
     for (int i = 0; i < 6; ++i) {
         okno.Strony->setCurrentIndex(i);
         QApplication::processEvents();

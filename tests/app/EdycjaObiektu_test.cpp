@@ -212,7 +212,8 @@ TEST(Zrodla, TypingParsesPerColumnAndMarksChanged) {
         const char* dialog;
     };
     for (const Przypadek& p :
-         {Przypadek{1, "Stacja", ""}, Przypadek{2, "2,5", ""}, Przypadek{3, "x", "Błąd w zapisie liczby: x"},
+         {Przypadek{1, "Stacja", ""}, Przypadek{2, "2,5", ""},
+          Przypadek{3, "x", "Błąd w zapisie liczby: x"},
           Przypadek{4, "1.5", "Błąd w zapisie liczby całkowitej: 1.5"}, Przypadek{5, "-", ""}}) {
         Srodowisko s;
         s.e.ob.Grid.ustawLiczbeKolumn(LiczbaKolumnZWynikami);
@@ -272,7 +273,8 @@ TEST(Zrodla, MarkerFollowsAndFocusOutValidates) {
 TEST(Zrodla, Hints) {
     Srodowisko s;
     myszNadTabelaZrodel(s.e, 4);
-    EXPECT_EQ(s.e.okno.StaZrodla, "Współrzędna pozioma na planie sieci (jednostka dowolna). Zalecane wypełnianie !");
+    EXPECT_EQ(s.e.okno.StaZrodla,
+              "Współrzędna pozioma na planie sieci (jednostka dowolna). Zalecane wypełnianie !");
     myszNadTabelaZrodel(s.e, -1);
     EXPECT_EQ(s.e.okno.StaZrodla, "");
 }
@@ -288,8 +290,9 @@ TEST(Katalog, TypingMarksTheCatalogueOnlyOnceItHasEntries) {
     EXPECT_FALSE(s.e.ob.DaneZmienione);
     wstawWierszNaKoniec(s.e, TabelaEdytora::Katalog);
     wpiszDoKomorkiKatalogu(s.e, 1, 2, "Dn100_bardzo_dluga");
-    EXPECT_THAT(s.kanal.teksty(),
-                ElementsAre("Przekroczenie maksymalnej długości nazwy (do 16 znaków): Dn100_bardzo_dluga"));
+    EXPECT_THAT(
+        s.kanal.teksty(),
+        ElementsAre("Przekroczenie maksymalnej długości nazwy (do 16 znaków): Dn100_bardzo_dluga"));
     EXPECT_TRUE(s.e.ob.KatalogZmieniony);
     EXPECT_TRUE(s.e.ob.PotrzebnaAnaliza);
     EXPECT_FALSE(s.e.ob.DaneZmienione);

@@ -43,15 +43,18 @@ TEST_P(Wpisywanie, ParsesAsTypedKeepsTextAndMarksChanged) {
     EXPECT_EQ(s.e.ob.WezlyZmienione, p.wezly);
 }
 
-void PrintTo(const Wpis& p, std::ostream* os) { *os << p.kol << " '" << p.tekst << "'"; }
+void PrintTo(const Wpis& p, std::ostream* os) {
+    *os << p.kol << " '" << p.tekst << "'";
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Kolumny, Wpisywanie,
     ::testing::Values(
-        Wpis{6, "1,5", "1.5", "", false}, Wpis{6, "-", "-", "", false},
-        Wpis{6, "", "", "", false}, Wpis{7, "1e", "1e", "Błąd w zapisie liczby: 1e", false},
+        Wpis{6, "1,5", "1.5", "", false}, Wpis{6, "-", "-", "", false}, Wpis{6, "", "", "", false},
+        Wpis{7, "1e", "1e", "Błąd w zapisie liczby: 1e", false},
         Wpis{1, "1.5", "1.5", "Błąd w zapisie liczby całkowitej: 1.5", false},
-        Wpis{15, " 12 ", " 12 ", "", true}, Wpis{16, "x", "x", "Błąd w zapisie liczby całkowitej: x", true},
+        Wpis{15, " 12 ", " 12 ", "", true},
+        Wpis{16, "x", "x", "Błąd w zapisie liczby całkowitej: x", true},
         Wpis{3, "Węzeł_długi_17zn.", "Węzeł_długi_17zn.",
              "Przekroczenie maksymalnej długości nazwy (do 16 znaków): Węzeł_długi_17zn.", true},
         Wpis{4, "B", "B", "", true}, Wpis{14, "2,5", "2.5", "", true},
@@ -162,8 +165,9 @@ TEST(Przejscia, NodeAttributeEditSpreadsToRowsAndSourceOfThatNode) {
         int kol;
         int kolZrodla;  // 0 = the source keeps its value
     };
-    for (Przypadek p : {Przypadek{kol::PoborWez, 0}, Przypadek{kol::X, kol::Xzrodla},
-                        Przypadek{kol::Y, kol::Yzrodla}, Przypadek{kol::RzednaTe, kol::RzednaTeZrodla}}) {
+    for (Przypadek p :
+         {Przypadek{kol::PoborWez, 0}, Przypadek{kol::X, kol::Xzrodla},
+          Przypadek{kol::Y, kol::Yzrodla}, Przypadek{kol::RzednaTe, kol::RzednaTeZrodla}}) {
         Srodowisko s;
         zrodlo(s.e, 1, "B", "300", "1", "2", "3");
         odcinek(s.e, 1, "1", "A", "B");
@@ -175,7 +179,8 @@ TEST(Przejscia, NodeAttributeEditSpreadsToRowsAndSourceOfThatNode) {
         EXPECT_EQ(s.g().tekst(p.kol, 2), "77") << p.kol;
         EXPECT_EQ(s.g().tekst(p.kol, 3), "0") << p.kol;
         for (int kz : {kol::RzednaTeZrodla, kol::Xzrodla, kol::Yzrodla})
-            EXPECT_EQ(s.e.ob.ZrodlaGrid.tekst(kz, 1) == "77", kz == p.kolZrodla) << p.kol << " " << kz;
+            EXPECT_EQ(s.e.ob.ZrodlaGrid.tekst(kz, 1) == "77", kz == p.kolZrodla)
+                << p.kol << " " << kz;
     }
 }
 
@@ -189,13 +194,12 @@ TEST(Przejscia, SubEditorButtonOnlyOverVisibleDemandAndFittingColumns) {
     bezRro.CheckBoxrro = true;
     bezRrw.CheckBoxrrw = true;
     bezOporow.CheckBoxOpory = true;
-    for (const Przypadek& p : {Przypadek{13, {}, Podedytor::PrzylaczaOdcinka},
-                               Przypadek{14, {}, Podedytor::PrzylaczaWezla},
-                               Przypadek{19, {}, Podedytor::OporyMiejscowe},
-                               Przypadek{13, bezRro, Podedytor::Brak},
-                               Przypadek{14, bezRrw, Podedytor::Brak},
-                               Przypadek{19, bezOporow, Podedytor::Brak},
-                               Przypadek{12, {}, Podedytor::Brak}, Przypadek{6, {}, Podedytor::Brak}}) {
+    for (const Przypadek& p :
+         {Przypadek{13, {}, Podedytor::PrzylaczaOdcinka},
+          Przypadek{14, {}, Podedytor::PrzylaczaWezla},
+          Przypadek{19, {}, Podedytor::OporyMiejscowe}, Przypadek{13, bezRro, Podedytor::Brak},
+          Przypadek{14, bezRrw, Podedytor::Brak}, Przypadek{19, bezOporow, Podedytor::Brak},
+          Przypadek{12, {}, Podedytor::Brak}, Przypadek{6, {}, Podedytor::Brak}}) {
         Srodowisko s;
         odcinek(s.e, 1, "1", "A", "B");
         s.e.ob.opcje = p.opcje;
@@ -218,9 +222,11 @@ TEST(Przejscia, HidingTheColumnHidesTheButtonAtOnce) {
 TEST(Podedytory, TitlesNameTheSegmentOrNode) {
     Srodowisko s;
     odcinek(s.e, 1, "12", "A", "B");
-    EXPECT_EQ(tytulPodedytora(s.e, Podedytor::PrzylaczaOdcinka), "Przyłącza do odcinka: 12 (A - B)");
+    EXPECT_EQ(tytulPodedytora(s.e, Podedytor::PrzylaczaOdcinka),
+              "Przyłącza do odcinka: 12 (A - B)");
     EXPECT_EQ(tytulPodedytora(s.e, Podedytor::PrzylaczaWezla), "Przyłącza do węzła: B");
-    EXPECT_EQ(tytulPodedytora(s.e, Podedytor::OporyMiejscowe), "Opory miejscowe w odcinku: 12 (A - B)");
+    EXPECT_EQ(tytulPodedytora(s.e, Podedytor::OporyMiejscowe),
+              "Opory miejscowe w odcinku: 12 (A - B)");
     s.e.ob.Grid.ustawLiczbeKolumn(LiczbaKolumnZWynikami);
     poZamknieciuPodedytora(s.e);
     EXPECT_EQ(s.g().liczbaKolumn(), LiczbaKolumnDanych);
@@ -308,9 +314,8 @@ TEST(Wiersze, EnterAppendsARowWithDefaultsAndMovesThere) {
     EXPECT_EQ(s.e.siec.wiersz, 2);
     EXPECT_EQ(s.e.siec.kolumna, 1);
     EXPECT_EQ(s.e.okno.fokus, "Grid");
-    EXPECT_THAT(wiersz(s.g(), 2),
-                ElementsAre("*", "", "", "", "", "", "", "5", "0", "0", "0", "0", "brak", "0", "0",
-                            "0", "0", "0", "0.2", "0 szt"));
+    EXPECT_THAT(wiersz(s.g(), 2), ElementsAre("*", "", "", "", "", "", "", "5", "0", "0", "0", "0",
+                                              "brak", "0", "0", "0", "0", "0", "0.2", "0 szt"));
     EXPECT_EQ(s.g().tekst(0, 1), "");
     EXPECT_FALSE(s.e.ob.DaneZmienione);
 }
@@ -354,9 +359,8 @@ TEST(Wiersze, DeletingTheOnlyRowLeavesDefaults) {
     ASSERT_TRUE(usunBiezacyWiersz(s.e, TabelaEdytora::Siec));
     EXPECT_THAT(s.kanal.teksty(), ElementsAre("Czy skasować wskazany wiersz?"));
     ASSERT_EQ(s.g().liczbaWierszy(), 2);
-    EXPECT_THAT(wiersz(s.g(), 1),
-                ElementsAre("*", "", "", "", "", "", "", "0", "0", "0", "0", "0", "brak", "0", "0",
-                            "0", "0", "0", "0.1", "0 szt"));
+    EXPECT_THAT(wiersz(s.g(), 1), ElementsAre("*", "", "", "", "", "", "", "0", "0", "0", "0", "0",
+                                              "brak", "0", "0", "0", "0", "0", "0.1", "0 szt"));
     EXPECT_FALSE(wierszWycofany(s.g(), 1));
     EXPECT_EQ(s.e.ob.liczbaOdcinkow, 0);
     EXPECT_EQ(s.e.siec.wiersz, 1);
@@ -371,8 +375,9 @@ TEST(Wiersze, DeletingRows) {
         std::vector<std::string> numery;
         int nowyBiezacy;
     };
-    for (const Przypadek& p : {Przypadek{3, true, {"1", "2"}, 2}, Przypadek{2, true, {"1", "3"}, 2},
-                               Przypadek{1, true, {"2", "3"}, 1}, Przypadek{2, false, {"1", "2", "3"}, 2}}) {
+    for (const Przypadek& p :
+         {Przypadek{3, true, {"1", "2"}, 2}, Przypadek{2, true, {"1", "3"}, 2},
+          Przypadek{1, true, {"2", "3"}, 1}, Przypadek{2, false, {"1", "2", "3"}, 2}}) {
         Srodowisko s;
         s.kanal.odpowiedz = p.odpowiedz;
         odcinek(s.e, 1, "1", "A", "B");
@@ -541,8 +546,9 @@ TEST(Narzedzia, ClearingTheTable) {
     s.e.ob.PotrzebnaAnaliza = false;
     ASSERT_TRUE(przejdzDoKomorkiSieci(s.e, 3, 2));
     kasujTabeleSieci(s.e);
-    EXPECT_THAT(s.kanal.teksty(), ElementsAre("Czy na pewno chcesz wyzerować całą Tabelę Opisu Sieci?",
-                                              "Czy na pewno chcesz wyzerować całą Tabelę Opisu Sieci?"));
+    EXPECT_THAT(s.kanal.teksty(),
+                ElementsAre("Czy na pewno chcesz wyzerować całą Tabelę Opisu Sieci?",
+                            "Czy na pewno chcesz wyzerować całą Tabelę Opisu Sieci?"));
     ASSERT_EQ(s.g().liczbaWierszy(), 2);
     EXPECT_EQ(s.g().liczbaKolumn(), LiczbaKolumnDanych);
     EXPECT_EQ(s.g().tekst(0, 1), "*");
@@ -560,7 +566,8 @@ TEST(Narzedzia, FittingsPreview) {
     Srodowisko s;
     odcinek(s.e, 1, "4", "A", "B");
     EXPECT_FALSE(podgladOporow(s.e));
-    EXPECT_THAT(s.kanal.teksty(), ElementsAre("Nie zadeklarowano oporów miejscowych w odcinku 4 (A - B)"));
+    EXPECT_THAT(s.kanal.teksty(),
+                ElementsAre("Nie zadeklarowano oporów miejscowych w odcinku 4 (A - B)"));
     s.g().zapewnijRekord<ListaOporow>(kol::IleOpo, 1);
     EXPECT_TRUE(podgladOporow(s.e));
 }
@@ -601,7 +608,8 @@ TEST(Odwracanie, ReversingTwiceRestoresTheTableExactly) {
 
     zmienKierunekBiezacego(s.e);
     for (int w = 1; w < 4; ++w)
-        for (int k = 1; k < LiczbaKolumnDanych; ++k) EXPECT_EQ(s.g().tekst(k, w), przed.tekst(k, w)) << w;
+        for (int k = 1; k < LiczbaKolumnDanych; ++k)
+            EXPECT_EQ(s.g().tekst(k, w), przed.tekst(k, w)) << w;
     EXPECT_EQ(s.g().rekordTypu<TkierunekOdcinka>(kol::NazwaOdcinka, 2)->znak, 1);
     EXPECT_THAT(s.kanal.teksty(), IsEmpty());
 }
@@ -615,8 +623,8 @@ TEST(Odwracanie, DeadEndKeepsItsAttributesUntilTheRowIsReversedBack) {
     EXPECT_THAT(s.kanal.teksty(), ElementsAre("dla węzła A trzeba podać komplet danych"));
     zmienKierunekBiezacego(s.e);
     EXPECT_EQ(s.g().tekst(kol::WezelKonc, 1), "B");
-    EXPECT_THAT(std::vector<std::string>({s.g().tekst(14, 1), s.g().tekst(15, 1), s.g().tekst(16, 1),
-                                          s.g().tekst(17, 1)}),
+    EXPECT_THAT(std::vector<std::string>({s.g().tekst(14, 1), s.g().tekst(15, 1),
+                                          s.g().tekst(16, 1), s.g().tekst(17, 1)}),
                 ElementsAre("7", "1", "2", "3"));
 }
 

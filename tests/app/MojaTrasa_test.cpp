@@ -13,7 +13,7 @@ using ::testing::IsEmpty;
 namespace {
 
 class Trasa : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         odcinek(s.e, 1, "1", "A", "B", "120.5");
         odcinek(s.e, 2, "2", "C", "B", "80");
@@ -75,8 +75,9 @@ TEST_F(Trasa, NothingHappensWithOneSegmentRowOrAnEmptyName) {
 TEST_F(Trasa, TooLongNameIsCutWithItsDialog) {
     odcinek(s.e, 4, "4", "B", "Węzeł1234567890AB");
     zmienWezelTrasy(s.e, "Węzeł1234567890ABC");
-    EXPECT_THAT(s.kanal.teksty(),
-                ElementsAre("Przekroczenie maksymalnej długości nazwy (do 16 znaków): Węzeł1234567890ABC"));
+    EXPECT_THAT(
+        s.kanal.teksty(),
+        ElementsAre("Przekroczenie maksymalnej długości nazwy (do 16 znaków): Węzeł1234567890ABC"));
     EXPECT_EQ(s.e.wezelTrasy, "Węzeł1234567890A");
 }
 

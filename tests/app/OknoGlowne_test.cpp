@@ -17,12 +17,14 @@ using ::testing::IsEmpty;
 
 namespace {
 
-const Zakladka kWszystkie[] = {Zakladka::Ogolne, Zakladka::KatRur, Zakladka::Cisn, Zakladka::TOS,
-                               Zakladka::Trasa, Zakladka::Obliczenia, Zakladka::Wzory};
+const Zakladka kWszystkie[] = {Zakladka::Ogolne, Zakladka::KatRur, Zakladka::Cisn,
+                               Zakladka::TOS,    Zakladka::Trasa,  Zakladka::Obliczenia,
+                               Zakladka::Wzory};
 
 TEST(Start, MissingHelpFileEndsTheProgram) {
     Srodowisko s;
-    s.e.katalogProgramu = (std::filesystem::temp_directory_path() / "kelmor_brak_katalogu").string();
+    s.e.katalogProgramu =
+        (std::filesystem::temp_directory_path() / "kelmor_brak_katalogu").string();
     EXPECT_FALSE(ustawieniaStartowe(s.e));
     EXPECT_THAT(s.kanal.teksty(), ElementsAre("Brak pliku KELMOR5help.chm"));
 }
@@ -42,7 +44,8 @@ TEST(Start, DefaultsOfTheWindow) {
     EXPECT_EQ(sciezkaPomocy(s.e), (katalog / "KELMOR5help.chm").string());
     EXPECT_EQ(s.e.okno.tytul, "KELMOR 5.2");
     EXPECT_EQ(s.e.okno.aktywna, Zakladka::Ogolne);
-    EXPECT_FALSE(s.e.okno.menuNarzedzia || s.e.okno.menuEdycja || s.e.okno.menuSzukaj || s.e.okno.menuOpcje);
+    EXPECT_FALSE(s.e.okno.menuNarzedzia || s.e.okno.menuEdycja || s.e.okno.menuSzukaj ||
+                 s.e.okno.menuOpcje);
     EXPECT_FALSE(s.e.okno.BBElip1 || s.e.okno.CBSklepy);
     EXPECT_FALSE(s.e.ob.DaneZmienione || s.e.ob.KatalogZmieniony || s.e.ob.WezlyZmienione);
     EXPECT_TRUE(s.e.ob.PotrzebnaAnaliza);
@@ -53,8 +56,8 @@ TEST(Start, DefaultsOfTheWindow) {
     EXPECT_EQ(s.e.pola.EdChro, "0.1");
     EXPECT_EQ(s.e.pola.EdQ1W[1], "3.3");
     EXPECT_THAT(wiersz(s.e.ob.Grid, 1),
-                ElementsAre("*", "", "", "", "", "", "", "0", "0", "0", "0", "0", "brak", "0", "0", "0",
-                            "0", "0", "0.1", "0 szt"));
+                ElementsAre("*", "", "", "", "", "", "", "0", "0", "0", "0", "0", "brak", "0", "0",
+                            "0", "0", "0", "0.1", "0 szt"));
     EXPECT_THAT(wiersz(s.e.ob.ZrodlaGrid, 1), ElementsAre("*", "", "", "0", "0", "0"));
     EXPECT_THAT(wiersz(s.e.ob.RurGrid, 1), ElementsAre("*", "", "", ""));
     std::filesystem::remove_all(katalog);
@@ -130,8 +133,8 @@ TEST(Zakladki, FocusBufferAndAnalysisList) {
 
 TEST(Zakladki, CalculationTabPreparesTheNetworkTypedInTheEditor) {
     Srodowisko s;
-    const std::vector<std::pair<int, std::string>> wiersz1 = {
-        {1, "1"}, {3, "Z"}, {4, "A"}, {5, "100"}, {6, "250,5"}, {14, "12"}};
+    const std::vector<std::pair<int, std::string>> wiersz1 = {{1, "1"},   {3, "Z"},     {4, "A"},
+                                                              {5, "100"}, {6, "250,5"}, {14, "12"}};
     for (const auto& [k, t] : wiersz1) {
         ASSERT_TRUE(przejdzDoKomorkiSieci(s.e, k, 1));
         wpiszDoKomorkiSieci(s.e, k, 1, t);

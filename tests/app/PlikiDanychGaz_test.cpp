@@ -13,7 +13,9 @@ using Rodzaj = RejestratorKomunikatow::Rodzaj;
 
 namespace {
 
-std::string przyklad(const char* n) { return std::string(KELMOR_EXAMPLES_DIR) + "/" + n; }
+std::string przyklad(const char* n) {
+    return std::string(KELMOR_EXAMPLES_DIR) + "/" + n;
+}
 
 struct Folder {
     fs::path p;
@@ -78,9 +80,9 @@ TEST(PolecenieOdczytDanych, SuccessSetsCaptionFlagsTabAndPaths) {
     ASSERT_EQ(d.pokazane.size(), 1u);
     EXPECT_FALSE(d.pokazane[0].zapis);
     EXPECT_EQ(d.pokazane[0].tytul, "Odczyt danych z pliku");
-    EXPECT_EQ(d.pokazane[0].filtr, 2);  // "Dane do obliczeń (*.gaz;*.gas)"
+    EXPECT_EQ(d.pokazane[0].filtr, 2);     // "Dane do obliczeń (*.gaz;*.gas)"
     EXPECT_EQ(d.pokazane[0].katalog, "");  // the program's own directory
-    EXPECT_EQ(k.teksty().size(), 1u);  // only the question
+    EXPECT_EQ(k.teksty().size(), 1u);      // only the question
 
     const std::string p = przyklad("osiedle.gaz");
     EXPECT_EQ(ed.okno.tytul, "KELMOR 5.2 " + p);
@@ -93,7 +95,8 @@ TEST(PolecenieOdczytDanych, SuccessSetsCaptionFlagsTabAndPaths) {
     EXPECT_EQ(ed.tematyPomocy, std::vector<int>{30});
     EXPECT_EQ(ed.okno.aktywna, Zakladka::Cisn);
     EXPECT_EQ(ed.okno.fokus, "EdTytu");
-    EXPECT_FALSE(ed.okno.menuNarzedzia || ed.okno.menuEdycja || ed.okno.menuSzukaj || ed.okno.menuOpcje);
+    EXPECT_FALSE(ed.okno.menuNarzedzia || ed.okno.menuEdycja || ed.okno.menuSzukaj ||
+                 ed.okno.menuOpcje);
     EXPECT_TRUE(ed.ob.ListBoxAnalizaDanych.empty());
     EXPECT_TRUE(ed.ob.ListBoxWyni.empty());
     EXPECT_EQ(ed.ob.LaRaport1, "");
@@ -159,8 +162,10 @@ TEST(PolecenieZapisDanych, ValidationErrorsStopBeforeTheDialog) {
     k.wyczysc();
     EXPECT_FALSE(polecenieZapisDanych(ed, d.funkcja()));
     EXPECT_TRUE(d.pokazane.empty());
-    EXPECT_EQ(k.teksty(), std::vector<std::string>{"Błędy w Tabeli Opisu Sieci. Dane nie zostały zapisane!"});
-    EXPECT_EQ(ed.ob.ListBoxAnalizaDanych.back(), "Wiersz 3 w tabeli opisu sieci nie został cały wypełniony.");
+    EXPECT_EQ(k.teksty(),
+              std::vector<std::string>{"Błędy w Tabeli Opisu Sieci. Dane nie zostały zapisane!"});
+    EXPECT_EQ(ed.ob.ListBoxAnalizaDanych.back(),
+              "Wiersz 3 w tabeli opisu sieci nie został cały wypełniony.");
 }
 
 TEST(PolecenieZapisDanych, SuccessAndFailure) {
@@ -202,9 +207,10 @@ TEST(PolecenieOdczytKatalogu, QuestionAndSuccess) {
     ed.SciezkaKatalogu = "stary.rur";
     Dialog d{przyklad("rury.rur")};
     EXPECT_FALSE(polecenieOdczytKatalogu(ed, d.funkcja()));
-    EXPECT_EQ(nie.teksty(), std::vector<std::string>{
-                                "Odczyt katalogu rur z pliku spowoduje zniknięcie aktualnego katalogu rur. "
-                                "Czy kontynuować odczyt?"});
+    EXPECT_EQ(nie.teksty(),
+              std::vector<std::string>{
+                  "Odczyt katalogu rur z pliku spowoduje zniknięcie aktualnego katalogu rur. "
+                  "Czy kontynuować odczyt?"});
     EXPECT_EQ(ed.SciezkaKatalogu, "stary.rur");
     EXPECT_TRUE(d.pokazane.empty());
 
@@ -261,7 +267,8 @@ TEST(PolecenieZapisKatalogu, EmptyErrorsSuccessFailure) {
     ed.okno.fokus.clear();
     ed.okno.aktywna = Zakladka::TOS;
     EXPECT_FALSE(zapiszKatalog(ed, f / "brak/rury.rur"));
-    EXPECT_EQ(k.wpisy.back().tekst, "Błąd zapisu. Zmiana dokonana w katalogu rur nie została zapisana.");
+    EXPECT_EQ(k.wpisy.back().tekst,
+              "Błąd zapisu. Zmiana dokonana w katalogu rur nie została zapisana.");
     EXPECT_EQ(k.wpisy.back().rodzaj, Rodzaj::BladWeWy);
     EXPECT_TRUE(ed.ob.KatalogZmieniony);
     EXPECT_EQ(ed.okno.fokus, "");

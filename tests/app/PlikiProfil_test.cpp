@@ -21,7 +21,7 @@ struct Dialog {
         };
     }
 };
-}
+}  // namespace
 
 TEST(PlikiProfil, ImportCommandShowsTheNetworkTable) {
     RejestratorKomunikatow k;
@@ -54,7 +54,8 @@ TEST(PlikiProfil, ImportCommandShowsTheNetworkTable) {
     EXPECT_TRUE(ed.ob.ListBoxWyni.empty());
     EXPECT_EQ(ed.ob.LaRaport2, "");
     EXPECT_EQ(ed.okno.aktywna, Zakladka::TOS);
-    EXPECT_TRUE(ed.okno.menuNarzedzia && ed.okno.menuEdycja && ed.okno.menuSzukaj && ed.okno.menuOpcje);
+    EXPECT_TRUE(ed.okno.menuNarzedzia && ed.okno.menuEdycja && ed.okno.menuSzukaj &&
+                ed.okno.menuOpcje);
     EXPECT_EQ(ed.tematyPomocy, std::vector<int>{40});
     EXPECT_EQ(ed.ob.Grid.liczbaWierszy(), 10);
 }
@@ -111,8 +112,9 @@ TEST(PlikiProfil, GdoExportCommand) {
     Dialog d0;
     EXPECT_FALSE(polecenieEksportGDO(ed, d0.wybor()));
     EXPECT_TRUE(d0.pokazane.empty());
-    EXPECT_EQ(k.teksty(), (std::vector<std::string>{
-                              "Dane nie pochodzą z GDO i dlatego eksport do GDO nie został wykonany."}));
+    EXPECT_EQ(k.teksty(),
+              (std::vector<std::string>{
+                  "Dane nie pochodzą z GDO i dlatego eksport do GDO nie został wykonany."}));
     k.wyczysc();
 
     zbudujOsiedle(ed.ob);
@@ -129,8 +131,9 @@ TEST(PlikiProfil, GdoExportCommand) {
     ed.SciezkaEksportuGDO = f.plik("gdo.TXT");
     ASSERT_TRUE(polecenieEksportGDO(ed, anuluj.wybor()));
     EXPECT_TRUE(fs::exists(f.plik("gdo.TXT")));
-    EXPECT_EQ(k.teksty(), (std::vector<std::string>{"Wyniki dla GDO zostały poprawnie zapisane w pliku " +
-                                                    f.plik("gdo.TXT")}));
+    EXPECT_EQ(k.teksty(),
+              (std::vector<std::string>{"Wyniki dla GDO zostały poprawnie zapisane w pliku " +
+                                        f.plik("gdo.TXT")}));
     // A chosen path is used but not kept.
     Dialog inny{f.plik("inny.txt")};
     ASSERT_TRUE(polecenieEksportGDO(ed, inny.wybor()));

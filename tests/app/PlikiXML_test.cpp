@@ -147,10 +147,11 @@ TEST(PlikiXML, ResultsButtonAndBatchSteps) {
     RejestratorKomunikatow k;
     Edytor ed(k);
     const std::string we = f.plik("siec.xml");
-    zapisz(we, "<?xml version=\"1.0\" encoding=\"windows-1250\"?><DaneDlaKELMOR><DaneOgolne>"
-               "<czyKonczycPrace>true</czyKonczycPrace><Tytul>T</Tytul></DaneOgolne>"
-               "<Odcinki><Odcinek><Identyfikator>ID-7</Identyfikator><WezelPocz>A</WezelPocz>"
-               "<WezelKonc>B</WezelKonc></Odcinek></Odcinki></DaneDlaKELMOR>");
+    zapisz(we,
+           "<?xml version=\"1.0\" encoding=\"windows-1250\"?><DaneDlaKELMOR><DaneOgolne>"
+           "<czyKonczycPrace>true</czyKonczycPrace><Tytul>T</Tytul></DaneOgolne>"
+           "<Odcinki><Odcinek><Identyfikator>ID-7</Identyfikator><WezelPocz>A</WezelPocz>"
+           "<WezelKonc>B</WezelKonc></Odcinek></Odcinki></DaneDlaKELMOR>");
     ed.SciezkaDanychWejsciowych = we;
     ASSERT_TRUE(odczytDanychXMLWsadowy(ed));
     EXPECT_TRUE(ed.czyKonczycPrace);
@@ -205,8 +206,9 @@ TEST(PlikiXML, ReadFailingHalfwayMarksTheDataChanged) {
     RejestratorKomunikatow k;
     Edytor ed(k);
     const std::string p = f.plik("pol.xml");
-    zapisz(p, "<DaneDlaKELMOR><DaneOgolne><Tytul>Nowy</Tytul><TcGazu>x</TcGazu></DaneOgolne>"
-              "</DaneDlaKELMOR>");
+    zapisz(p,
+           "<DaneDlaKELMOR><DaneOgolne><Tytul>Nowy</Tytul><TcGazu>x</TcGazu></DaneOgolne>"
+           "</DaneDlaKELMOR>");
     EXPECT_FALSE(odczytajDaneXML(ed, p));
     EXPECT_EQ(ed.ob.parametry.Tytul, "Nowy");
     EXPECT_TRUE(ed.ob.DaneZmienione);

@@ -13,7 +13,7 @@ namespace kelmor::test {
 
 // A sink that answers questions from a queue (then with `domyslna`).
 class KanalZOdpowiedziami : public RejestratorKomunikatow {
-public:
+  public:
     std::deque<bool> odpowiedzi;
     bool pytanie(const std::string& t) override {
         wpisy.push_back({Rodzaj::Pytanie, t});

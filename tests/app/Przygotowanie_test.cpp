@@ -234,11 +234,14 @@ TEST(PrzygotowanieAnalizaTest, SecondEntryWithoutEditsSkipsTheAnalysis) {
     Edytor ed(k);
     test::siecRozgaleziona(ed.ob);
     std::vector<std::pair<bool, std::string>> panel;
-    auto zapisz = [&panel](bool widoczny, const std::string& t) { panel.emplace_back(widoczny, t); };
+    auto zapisz = [&panel](bool widoczny, const std::string& t) {
+        panel.emplace_back(widoczny, t);
+    };
     przygotujObliczenia(ed, zapisz);
     przygotujObliczenia(ed, zapisz);
     ASSERT_EQ(panel.size(), 2u);
-    EXPECT_EQ(panel[0], std::make_pair(true, std::string("Trwa wstępna analiza danych. Proszę czekać.")));
+    EXPECT_EQ(panel[0],
+              std::make_pair(true, std::string("Trwa wstępna analiza danych. Proszę czekać.")));
     EXPECT_EQ(panel[1], std::make_pair(false, std::string()));
     ed.ob.oznaczZmianeDanych(kol::DlugoscMetry);
     przygotujObliczenia(ed, zapisz);

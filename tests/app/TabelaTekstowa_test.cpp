@@ -20,8 +20,10 @@ std::vector<std::string> linie(const std::string& s) {
 std::vector<std::string> pola(const std::string& l) {
     std::vector<std::string> r(1);
     for (char c : l) {
-        if (c == ';') r.emplace_back();
-        else r.back() += c;
+        if (c == ';')
+            r.emplace_back();
+        else
+            r.back() += c;
     }
     return r;
 }
@@ -65,7 +67,7 @@ TEST(TabelaTekstowaTest, ColumnsAlignedByCharacters) {
     test::siecRozgaleziona(ob);
     ob.Grid.ustawTekst(kol::WezelKonc, 2, "Żółw");
     const auto l = linie(tabelaTekstowa(ob));
-    ASSERT_EQ(l.size(), 5u);  // two header lines, three rows
+    ASSERT_EQ(l.size(), 5u);                                 // two header lines, three rows
     EXPECT_EQ(l[0].rfind("     Nr  Nazwa", 0), 0u) << l[0];  // numbers right, names left
     EXPECT_EQ(l[1].rfind("odcinka  odcinka", 0), 0u) << l[1];
     // The column of end nodes starts at the same character in every line.

@@ -181,9 +181,10 @@ TEST_F(PrzebiegTest, SuccessWritesResultsAndLogThenTakesTheLaterArguments) {
     EXPECT_FALSE(p.czyKonczycPrace);
     EXPECT_FALSE(p.koniecProgramu);
     // Windows-1250 with CR LF ("ł" is 0xB3).
-    EXPECT_EQ(czytajBajty(sciezka("siec_Wyniki.Log")),
-              "true\r\nDane z pliku " + we + "\r\nMetoda dok\xb3" "adna\r\nWyniki w pliku " +
-                  sciezka("siec_Wyniki.XML") + "\r\n");
+    EXPECT_EQ(czytajBajty(sciezka("siec_Wyniki.Log")), "true\r\nDane z pliku " + we +
+                                                           "\r\nMetoda dok\xb3"
+                                                           "adna\r\nWyniki w pliku " +
+                                                           sciezka("siec_Wyniki.XML") + "\r\n");
     EXPECT_EQ(czytajLog(sciezka("siec_Wyniki.Log")),
               (std::vector<std::string>{"true", "Dane z pliku " + we, "Metoda dokładna",
                                         "Wyniki w pliku " + sciezka("siec_Wyniki.XML")}));
@@ -259,9 +260,9 @@ TEST_F(PrzebiegTest, AbortAfterTheSweepsRewritesTheLogAsNotFinished) {
     EXPECT_TRUE(przetworzArgumenty(ed, {we, sciezka("x.gaz")}, &p));
     EXPECT_EQ(p.wynik, WynikWsadowy::NieZakonczone);
     EXPECT_EQ(czytajLog(sciezka("zwarcie_Wyniki.Log")),
-              (std::vector<std::string>{"false", "Dane z pliku " + we,
-                                        "Obliczenia nie zostały zakończone",
-                                        "Zwarcie w oczku utworzonym przez odcinki o numerach: 2 3"}));
+              (std::vector<std::string>{
+                  "false", "Dane z pliku " + we, "Obliczenia nie zostały zakończone",
+                  "Zwarcie w oczku utworzonym przez odcinki o numerach: 2 3"}));
     EXPECT_FALSE(fs::exists(sciezka("zwarcie_Wyniki.XML")));
 }
 
@@ -307,14 +308,13 @@ TEST_F(PrzebiegTest, PreloadArgumentsWithoutBatch) {
     RejestratorKomunikatow k;
     Edytor ed(k);
     // Unreadable catalogue and data files give their messages; other kinds are ignored.
-    EXPECT_FALSE(przetworzArgumenty(
-        ed, {sciezka("brak.RUR"), sciezka("brak.gAs"), sciezka("x.doc"), sciezka("e.txt"),
-             sciezka("wyniki.xml")}));
+    EXPECT_FALSE(przetworzArgumenty(ed, {sciezka("brak.RUR"), sciezka("brak.gAs"), sciezka("x.doc"),
+                                         sciezka("e.txt"), sciezka("wyniki.xml")}));
     // (the readers' own messages about the missing files come first)
-    EXPECT_THAT(k.teksty(), ::testing::IsSupersetOf(
-                                {"Podany plik nie zawiera poprawnego katalogu rur.",
-                                 "Podany plik nie zawiera poprawnych danych."}));
-    EXPECT_EQ(ed.SciezkaEksportuGDO, "");  // TXT only for data prepared by GDO
+    EXPECT_THAT(k.teksty(),
+                ::testing::IsSupersetOf({"Podany plik nie zawiera poprawnego katalogu rur.",
+                                         "Podany plik nie zawiera poprawnych danych."}));
+    EXPECT_EQ(ed.SciezkaEksportuGDO, "");                    // TXT only for data prepared by GDO
     EXPECT_EQ(ed.SciezkaWynikowXML, sciezka("wyniki.xml"));  // XML as a later argument
     EXPECT_EQ(ed.SciezkaLogu, "");
     EXPECT_EQ(ed.okno.aktywna, Zakladka::Ogolne);

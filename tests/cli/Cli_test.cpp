@@ -8,16 +8,17 @@
 namespace kelmor {
 namespace {
 
-using ::testing::HasSubstr;
 using test::FolderTestu;
 using test::liczbaLinii;
+using ::testing::HasSubstr;
 
 using CliTest = FolderTestu;
 
 TEST_F(CliTest, GeneralHelpListsTheCommands) {
     const auto w = uruchom({"--help"});
     EXPECT_EQ(w.kod, 0);
-    for (const char* p : {"calc", "batch", "konwertuj", "Polecenia:"}) EXPECT_THAT(w.wyjscie, HasSubstr(p));
+    for (const char* p : {"calc", "batch", "konwertuj", "Polecenia:"})
+        EXPECT_THAT(w.wyjscie, HasSubstr(p));
 }
 
 TEST_F(CliTest, EachCommandHasItsHelpInPolish) {
@@ -74,8 +75,8 @@ TEST_F(CliTest, CallErrorsGiveOneLineAndExitTwo) {
 TEST_F(CliTest, OptionsTakeEitherForm) {
     // An unreadable data file is reached only when both option forms are accepted.
     test::zapiszPlik(sciezka("zle.xml"), "<DaneDlaKELMOR><DaneOgolne><PminDop>abc</PminDop>");
-    const auto w = uruchom({"calc", sciezka("zle.xml"), "--format=csv", "--metoda", "wzor:3",
-                            "--mnoznik=1,5"});
+    const auto w = uruchom(
+        {"calc", sciezka("zle.xml"), "--format=csv", "--metoda", "wzor:3", "--mnoznik=1,5"});
     EXPECT_EQ(w.kod, 2);
     EXPECT_THAT(w.bledy, HasSubstr("nie można wczytać danych"));
 }
@@ -113,7 +114,8 @@ TEST_F(BatchTest, FaultyXmlGivesFalseLogAndExitOne) {
     test::zapiszPlik(sciezka("siec.xml"), "<DaneDlaKELMOR><DaneOgolne><jednostkaP>x</jednostkaP>");
     const auto w = uruchom({"batch", sciezka("siec.xml")});
     EXPECT_EQ(w.kod, 1);
-    const std::string log = "false\r\nPlik " + sciezka("siec.xml") + " zawiera niepoprawne dane\r\n";
+    const std::string log =
+        "false\r\nPlik " + sciezka("siec.xml") + " zawiera niepoprawne dane\r\n";
     EXPECT_EQ(test::czytajPlik(sciezka("siec_Wyniki.Log")), log);
     EXPECT_EQ(w.wyjscie, "false\nPlik " + sciezka("siec.xml") + " zawiera niepoprawne dane\n");
     EXPECT_FALSE(test::fs::exists(sciezka("siec_Wyniki.XML")));

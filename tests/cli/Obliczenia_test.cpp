@@ -12,8 +12,8 @@
 namespace kelmor {
 namespace {
 
-using ::testing::HasSubstr;
 using test::FolderTestu;
+using ::testing::HasSubstr;
 namespace fs = std::filesystem;
 
 const fs::path kPrzyklady = KELMOR_EXAMPLES_DIR;
@@ -29,9 +29,12 @@ std::vector<std::string> pola(const std::string& l) {
     std::vector<std::string> r(1);
     bool cudzyslow = false;
     for (char c : l) {
-        if (c == '"') cudzyslow = !cudzyslow;
-        else if (c == ';' && !cudzyslow) r.emplace_back();
-        else r.back() += c;
+        if (c == '"')
+            cudzyslow = !cudzyslow;
+        else if (c == ';' && !cudzyslow)
+            r.emplace_back();
+        else
+            r.back() += c;
     }
     return r;
 }
@@ -61,20 +64,25 @@ TEST_F(CalcTest, EveryExampleInEveryFormat) {
     for (const auto& plik : dane) {
         for (const std::string format : {"tabela", "csv", "xml"}) {
             const std::string opis = plik.filename().string() + " " + format;
-            const auto w = uruchom({"calc", plik.string(), "--katalog", katalog, "--format", format});
+            const auto w =
+                uruchom({"calc", plik.string(), "--katalog", katalog, "--format", format});
             // The exit code agrees with the report on stderr.
             switch (w.kod) {
-                case 0: EXPECT_THAT(w.bledy, HasSubstr("Koniec obliczeń\n")) << opis; break;
+                case 0:
+                    EXPECT_THAT(w.bledy, HasSubstr("Koniec obliczeń\n")) << opis;
+                    break;
                 case 3:
                     EXPECT_THAT(w.bledy, HasSubstr("Nie uzyskano wymaganej dokładności obliczeń."))
                         << opis;
                     break;
                 case 1:
-                    EXPECT_THAT(w.bledy, ::testing::AnyOf(HasSubstr("Przerwano na etapie"),
-                                                          HasSubstr("Obliczenia nie zostały zakończone.")))
+                    EXPECT_THAT(w.bledy,
+                                ::testing::AnyOf(HasSubstr("Przerwano na etapie"),
+                                                 HasSubstr("Obliczenia nie zostały zakończone.")))
                         << opis;
                     break;
-                default: ADD_FAILURE() << opis << ": exit " << w.kod << "\n" << w.bledy;
+                default:
+                    ADD_FAILURE() << opis << ": exit " << w.kod << "\n" << w.bledy;
             }
             const bool wyniki = w.kod == 0 || w.kod == 3;
             const auto l = linie(w.wyjscie);
@@ -85,7 +93,8 @@ TEST_F(CalcTest, EveryExampleInEveryFormat) {
                 for (std::size_t i = 1; i < l.size(); ++i)
                     EXPECT_EQ(pola(l[i]).size(), kolumny) << opis << " line " << i;
             } else if (format == "xml") {
-                EXPECT_EQ(l[0].rfind("<?xml version=\"1.0\" encoding=\"windows-1250\"?>", 0), 0u) << opis;
+                EXPECT_EQ(l[0].rfind("<?xml version=\"1.0\" encoding=\"windows-1250\"?>", 0), 0u)
+                    << opis;
                 EXPECT_THAT(w.wyjscie, HasSubstr("<DaneDlaKELMOR>")) << opis;
                 EXPECT_EQ(w.wyjscie.find("<Rury>"), std::string::npos) << opis;
             } else {
@@ -118,21 +127,23 @@ TEST_F(CalcTest, BundledExampleBalancesItsColumns) {
 TEST_F(CalcTest, OutputFileAndOptionsChangeTheResult) {
     const std::string dane = (kPrzyklady / "osiedle.gaz").string();
     const std::string katalog = (kPrzyklady / "rury.rur").string();
-    const auto zwykly = uruchom({"calc", dane, "--katalog", katalog, "--format", "csv",
-                                 "--wyjscie", sciezka("a.csv")});
+    const auto zwykly = uruchom(
+        {"calc", dane, "--katalog", katalog, "--format", "csv", "--wyjscie", sciezka("a.csv")});
     ASSERT_EQ(zwykly.kod, 0);
     EXPECT_EQ(zwykly.wyjscie, "");
     const std::string a = test::czytajPlik(sciezka("a.csv"));
     auto przeplyw = [](const std::string& csv) {
         return naLiczbe(pola(linie(csv).at(1)).at(kol::Qoblicz - 1)).value_or(-1);
     };
-    const auto podwojne = uruchom({"calc", dane, "--katalog", katalog, "--format=csv", "--mnoznik", "2"});
+    const auto podwojne =
+        uruchom({"calc", dane, "--katalog", katalog, "--format=csv", "--mnoznik", "2"});
     EXPECT_GT(przeplyw(podwojne.wyjscie), przeplyw(a));  // explicit demands doubled
     const auto uniwersalna =
         uruchom({"calc", dane, "--katalog", katalog, "--format=csv", "--metoda", "uniwersalna"});
     EXPECT_EQ(uniwersalna.kod, 0) << uniwersalna.bledy;
     EXPECT_DOUBLE_EQ(przeplyw(uniwersalna.wyjscie), przeplyw(a));  // same demands
-    const auto wzor = uruchom({"calc", dane, "--katalog", katalog, "--format=csv", "--metoda=wzor:3"});
+    const auto wzor =
+        uruchom({"calc", dane, "--katalog", katalog, "--format=csv", "--metoda=wzor:3"});
     EXPECT_THAT(wzor.kod, ::testing::AnyOf(0, 1, 3));
     EXPECT_NE(wzor.wyjscie, a);
 }
@@ -163,8 +174,9 @@ TEST_F(CalcTest, ExitCodesOfTheOutcomes) {
     w = uruchom({"calc", sciezka("dwa.xml")});
     EXPECT_EQ(w.kod, 3);
     EXPECT_THAT(w.bledy, HasSubstr("Nie uzyskano wymaganej dokładności obliczeń.\n"));
-    EXPECT_EQ(pola(linie(uruchom({"calc", sciezka("dwa.xml"), "--format", "csv"}).wyjscie)[0]).size(),
-              28u);  // approximate results are shown
+    EXPECT_EQ(
+        pola(linie(uruchom({"calc", sciezka("dwa.xml"), "--format", "csv"}).wyjscie)[0]).size(),
+        28u);  // approximate results are shown
     w = uruchom({"calc", sciezka("bez.xml")});
     EXPECT_EQ(w.kod, 1);
     EXPECT_THAT(w.bledy, HasSubstr("Brak opisu źródeł\n"));
@@ -178,10 +190,12 @@ using BatchCliTest = FolderTestu;
 
 TEST_F(BatchCliTest, ExampleRunPrintsItsLogAndExitsZero) {
     fs::copy_file(kPrzyklady / "osiedle.xml", sciezka("siec.xml"));
-    const auto w = uruchom({"batch", sciezka("siec.xml"), sciezka("pozniej.xml"), sciezka("x.doc")});
+    const auto w =
+        uruchom({"batch", sciezka("siec.xml"), sciezka("pozniej.xml"), sciezka("x.doc")});
     EXPECT_EQ(w.kod, 0) << w.bledy;
-    EXPECT_EQ(w.wyjscie, "true\nDane z pliku " + sciezka("siec.xml") + "\nMetoda dokładna\nWyniki w pliku " +
-                             sciezka("siec_Wyniki.XML") + "\n");
+    EXPECT_EQ(w.wyjscie, "true\nDane z pliku " + sciezka("siec.xml") +
+                             "\nMetoda dokładna\nWyniki w pliku " + sciezka("siec_Wyniki.XML") +
+                             "\n");
     EXPECT_TRUE(fs::exists(sciezka("siec_Wyniki.XML")));
     EXPECT_FALSE(fs::exists(sciezka("pozniej.xml")));
 }
@@ -226,11 +240,14 @@ TEST_F(KonwersjaTest, ConvertedDataCalculateTheSame) {
     };
     for (const auto& plik : przykladoweDane()) {
         const std::string opis = plik.filename().string();
-        const auto przed = uruchom({"calc", plik.string(), "--katalog", katalog, "--format", "csv"});
+        const auto przed =
+            uruchom({"calc", plik.string(), "--katalog", katalog, "--format", "csv"});
         for (const std::string cel : {"kopia.gaz", "kopia.GAS", "kopia.xml"}) {
-            const auto k = uruchom({"konwertuj", plik.string(), sciezka(cel), "--katalog", katalog});
+            const auto k =
+                uruchom({"konwertuj", plik.string(), sciezka(cel), "--katalog", katalog});
             ASSERT_EQ(k.kod, 0) << opis << " -> " << cel << "\n" << k.bledy;
-            const auto po = uruchom({"calc", sciezka(cel), "--katalog", katalog, "--format", "csv"});
+            const auto po =
+                uruchom({"calc", sciezka(cel), "--katalog", katalog, "--format", "csv"});
             EXPECT_NE(po.kod, 2) << opis << " -> " << cel << "\n" << po.bledy;
             // Written in its own kind, a network calculates exactly as before (each
             // kind carries a different part of the data: .gaz the fittings and
@@ -249,10 +266,12 @@ TEST_F(KonwersjaTest, ConvertedDataCalculateTheSame) {
 
 TEST(MakeRunTest, ExampleScriptCalculatesTheBundledNetwork) {
     const fs::path build = fs::path(KELMOR_BIN_DIR).parent_path();
-    const fs::path wyjscie = fs::temp_directory_path() / ("kelmor-run-" + std::to_string(::getpid()));
-    const std::string polecenie = "bash " + test::wCudzyslowie(std::string(KELMOR_SOURCE_DIR) + "/scripts/run-example") +
-                                  " " + test::wCudzyslowie(build.string()) + " >" +
-                                  test::wCudzyslowie(wyjscie.string()) + " 2>&1";
+    const fs::path wyjscie =
+        fs::temp_directory_path() / ("kelmor-run-" + std::to_string(::getpid()));
+    const std::string polecenie =
+        "bash " + test::wCudzyslowie(std::string(KELMOR_SOURCE_DIR) + "/scripts/run-example") +
+        " " + test::wCudzyslowie(build.string()) + " >" + test::wCudzyslowie(wyjscie.string()) +
+        " 2>&1";
     const int s = std::system(polecenie.c_str());
     const std::string tekst = test::czytajPlik(wyjscie);
     fs::remove(wyjscie);

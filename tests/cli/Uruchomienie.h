@@ -29,8 +29,10 @@ inline void zapiszPlik(const fs::path& p, const std::string& s) {
 inline std::string wCudzyslowie(const std::string& s) {
     std::string r = "'";
     for (char c : s) {
-        if (c == '\'') r += "'\\''";
-        else r += c;
+        if (c == '\'')
+            r += "'\\''";
+        else
+            r += c;
     }
     return r + "'";
 }

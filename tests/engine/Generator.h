@@ -13,10 +13,10 @@ struct ParametryGeneratora {
     int odcinki = 1000;
     int oczka = 100;
     int zrodla = 1;
-    double udzialDoboru = 0.2;   // share of rows with diameter "0"
-    bool taryfy = false;         // tariff demand model instead of households
-    bool tylkoJawne = false;     // explicit demands only (columns 13, 14)
-    bool wymieszaj = false;      // rows in random order
+    double udzialDoboru = 0.2;     // share of rows with diameter "0"
+    bool taryfy = false;           // tariff demand model instead of households
+    bool tylkoJawne = false;       // explicit demands only (columns 13, 14)
+    bool wymieszaj = false;        // rows in random order
     double udzialOdwroconych = 0;  // share of tree rows written backwards
     double cisnienieZrodla = 400;  // kPa gauge
     uint32_t ziarno = 12345;

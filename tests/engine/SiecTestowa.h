@@ -13,8 +13,8 @@ struct Odc {
     std::string S, E;
     std::string Dn = "100";
     double L = 100;
-    double qOdc = 0;   // column 13
-    double qWez = 0;   // column 14
+    double qOdc = 0;  // column 13
+    double qWez = 0;  // column 14
     double k8 = 0, k9 = 0, k10 = 0, k11 = 0;
     bool sklepy = false;
     double rzedna = 0;

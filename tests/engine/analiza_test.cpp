@@ -66,8 +66,9 @@ TEST(Analiza, DrzewoNiepodlaczonegoWezlaJestOdwracane) {
 TEST(Analiza, WyspaBezPolaczeniaNieDajeSiePoliczyc) {
     Obiekt ob;
     RejestratorKomunikatow k;
-    test::ustawSiec(ob, {{.nr = 1, .S = "Z", .E = "A", .qWez = 1}, {.nr = 2, .S = "X", .E = "Y", .qWez = 1}},
-                    {{.nazwa = "Z", .p = 3}});
+    test::ustawSiec(
+        ob, {{.nr = 1, .S = "Z", .E = "A", .qWez = 1}, {.nr = 2, .S = "X", .E = "Y", .qWez = 1}},
+        {{.nazwa = "Z", .p = 3}});
     ASSERT_TRUE(test::przygotuj(ob, k));
     EXPECT_THAT(ob.ListBoxAnalizaDanych, Contains("Brak połączenia sieci z węzłem X"));
     const WynikObliczen w = obliczenia(ob, k);
@@ -88,8 +89,9 @@ TEST(Analiza, PonadDwaTysiaceOczek) {
         EXPECT_EQ(ok, oczka <= 2000);
         EXPECT_EQ(modelSieci(ob)->BuOblicz, oczka <= 2000);
         if (oczka > 2000) {
-            EXPECT_THAT(k.teksty(), Contains("W związku z liczbą oczek > 2000 konieczne są zmiany w "
-                                             "programie. Proszę skontaktować się z autorem."));
+            EXPECT_THAT(k.teksty(),
+                        Contains("W związku z liczbą oczek > 2000 konieczne są zmiany w "
+                                 "programie. Proszę skontaktować się z autorem."));
         }
     }
 }

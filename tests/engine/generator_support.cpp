@@ -19,8 +19,8 @@ struct RuraKatalogu {
 
 // PE (SDR 11) and steel pipes.
 const std::vector<RuraKatalogu> kKatalog = {
-    {"PE25", 25, 2.3, 0.01},   {"PE32", 32, 3.0, 0.01},   {"PE40", 40, 3.7, 0.01},
-    {"PE63", 63, 5.8, 0.01},   {"PE90", 90, 8.2, 0.01},   {"PE110", 110, 10.0, 0.01},
+    {"PE25", 25, 2.3, 0.01},    {"PE32", 32, 3.0, 0.01},    {"PE40", 40, 3.7, 0.01},
+    {"PE63", 63, 5.8, 0.01},    {"PE90", 90, 8.2, 0.01},    {"PE110", 110, 10.0, 0.01},
     {"PE160", 160, 14.6, 0.01}, {"PE225", 225, 20.5, 0.01}, {"St150", 168.3, 4.5, 0.1},
     {"St200", 219.1, 5.9, 0.1}, {"St250", 273.0, 6.3, 0.1}, {"St300", 323.9, 7.1, 0.1},
     {"St400", 406.4, 8.8, 0.1}, {"St500", 508.0, 11.0, 0.1}};
@@ -29,7 +29,9 @@ const std::vector<RuraKatalogu> kKatalog = {
 
 void generujSiec(Obiekt& ob, const ParametryGeneratora& p) {
     std::mt19937 los(p.ziarno);
-    auto rownomierny = [&](double a, double b) { return std::uniform_real_distribution<double>(a, b)(los); };
+    auto rownomierny = [&](double a, double b) {
+        return std::uniform_real_distribution<double>(a, b)(los);
+    };
     auto calkowity = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(los); };
 
     const int S = std::max(1, p.zrodla);
@@ -164,8 +166,11 @@ void generujSiec(Obiekt& ob, const ParametryGeneratora& p) {
 
     std::vector<Zrodlo> zr;
     for (int i = 0; i < S; ++i)
-        zr.push_back({.nazwa = nazwa(zrodla[i]), .p = p.cisnienieZrodla, .rzedna = 10,
-                      .X = (zrodla[i] % w) * 100, .Y = (zrodla[i] / w) * 100});
+        zr.push_back({.nazwa = nazwa(zrodla[i]),
+                      .p = p.cisnienieZrodla,
+                      .rzedna = 10,
+                      .X = (zrodla[i] % w) * 100,
+                      .Y = (zrodla[i] / w) * 100});
     std::vector<Rura> kat;
     for (const auto& r : kKatalog) kat.push_back({r.Dn, r.Dzew, r.gru});
     ob.parametry.sposoby = p.taryfy ? 1 : 0;

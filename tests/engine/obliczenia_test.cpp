@@ -22,7 +22,9 @@ using test::Zrodlo;
 using ::testing::Contains;
 using ::testing::HasSubstr;
 
-double liczbaZ(const Obiekt& ob, int kol, int w) { return naLiczbe(ob.Grid.tekst(kol, w)).value_or(NAN); }
+double liczbaZ(const Obiekt& ob, int kol, int w) {
+    return naLiczbe(ob.Grid.tekst(kol, w)).value_or(NAN);
+}
 
 const dzialka* odcinek(const ModelSieci& m, int nr) {
     const dzialka* r = nullptr;
@@ -62,10 +64,12 @@ std::map<std::string, double> sprawdzCisnieniaWezlow(const Obiekt& ob, double to
 void sprawdzBilansZTabeli(const Obiekt& ob) {
     std::map<std::string, double> bilans, pobor;
     std::map<std::string, bool> zrodlo;
-    for (int w = 1; w <= ob.liczbaZrodel; ++w) zrodlo[ob.ZrodlaGrid.tekst(kol::NazwaZrodla, w)] = true;
+    for (int w = 1; w <= ob.liczbaZrodel; ++w)
+        zrodlo[ob.ZrodlaGrid.tekst(kol::NazwaZrodla, w)] = true;
     const double mn = ob.parametry.mnoznik;
     for (int w = 1; w <= ob.liczbaOdcinkow; ++w) {
-        const std::string a = ob.Grid.tekst(kol::WezelPocz, w), b = ob.Grid.tekst(kol::WezelKonc, w);
+        const std::string a = ob.Grid.tekst(kol::WezelPocz, w),
+                          b = ob.Grid.tekst(kol::WezelKonc, w);
         const double q = liczbaZ(ob, kol::Qoblicz, w);
         bilans[a] -= q;
         bilans[b] += q;
@@ -94,8 +98,7 @@ void sprawdzBilansModelu(const Obiekt& ob) {
         pobor[d.WezelPocz->Nazwa] += 0.5 * d.PoborOdc * mn;
         pobor[d.WezelKonc->Nazwa] += 0.5 * d.PoborOdc * mn;
     });
-    for (int w = 1; w <= ob.liczbaOdcinkow; ++w)
-        pobor[ob.Grid.tekst(kol::WezelKonc, w)] += 0;
+    for (int w = 1; w <= ob.liczbaOdcinkow; ++w) pobor[ob.Grid.tekst(kol::WezelKonc, w)] += 0;
     std::map<std::string, double> wez;
     for (int w = 1; w <= ob.liczbaOdcinkow; ++w)
         wez[ob.Grid.tekst(kol::WezelKonc, w)] = liczbaZ(ob, kol::PoborWez, w) * mn;
@@ -110,7 +113,8 @@ double bielLummert(double p1, double Q, double D, double L) {
 TEST(Obliczenia, SiecRozgalezionaJedenPrzebiegZgodnieZRecznymRachunkiem) {
     Obiekt ob;
     RejestratorKomunikatow k;
-    ob.parametry.wzory = {2, 2};  // "Biel-Lummerta-niskie ciśn.", p2 = p1 - 42.604 K l Q^1.875 / D^5
+    ob.parametry.wzory = {2,
+                          2};  // "Biel-Lummerta-niskie ciśn.", p2 = p1 - 42.604 K l Q^1.875 / D^5
     test::ustawSiec(ob,
                     {{.nr = 1, .S = "Z", .E = "A", .Dn = "100", .L = 300, .qWez = 10},
                      {.nr = 2, .S = "A", .E = "B", .Dn = "80", .L = 200, .qWez = 20},
@@ -211,8 +215,9 @@ TEST(Obliczenia, SiecOczkowaZamykaOczkaWJednymPaskalu) {
         ob.parametry.ustawJednostke(0);
         ob.parametry.wzory = {metoda, -1};
         ob.parametry.mnoznik = 1.3;
-        test::ustawSiec(ob, siecOczkowa(), {{.nazwa = "Z", .p = 2500}},
-                        {{"32", 32, 0}, {"40", 40, 0}, {"50", 50, 0}, {"80", 80, 0}, {"100", 100, 0}});
+        test::ustawSiec(
+            ob, siecOczkowa(), {{.nazwa = "Z", .p = 2500}},
+            {{"32", 32, 0}, {"40", 40, 0}, {"50", 50, 0}, {"80", 80, 0}, {"100", 100, 0}});
         ASSERT_TRUE(test::przygotuj(ob, k));
         ASSERT_EQ(modelSieci(ob)->LiczbaOczek, 3);
         const WynikObliczen w = obliczenia(ob, k);
@@ -233,7 +238,8 @@ TEST(Obliczenia, NaprawaKierunkowDajeTeSameCisnieniaIStrumienie) {
         EXPECT_TRUE(obliczenia(ob, k).sukces()) << ob.LaRaport2;
         std::map<int, double> q;
         for (int w = 1; w <= ob.liczbaOdcinkow; ++w)
-            q[std::stoi(ob.Grid.tekst(kol::NumerOdcinka, w))] = std::fabs(liczbaZ(ob, kol::Qoblicz, w));
+            q[std::stoi(ob.Grid.tekst(kol::NumerOdcinka, w))] =
+                std::fabs(liczbaZ(ob, kol::Qoblicz, w));
         return std::pair{sprawdzCisnieniaWezlow(ob, 1.01), q};
     };
     const auto naprzod = siecOczkowa();
@@ -272,13 +278,15 @@ TEST(Obliczenia, DoborSrednic) {
     // pmin 0 (G = 0.015 kPa/m): shrinks to 25, which is too narrow, so the
     // previous size 32 is restored. pmin 2.99 (G = 5e-5): grows until 80 is
     // wide enough. A very low pmin lets it shrink to the smallest size.
-    for (const auto& [pmin, oczek] : std::vector<Przypadek>{{0, "32"}, {2.99, "80"}, {-1000, "25"}}) {
+    for (const auto& [pmin, oczek] :
+         std::vector<Przypadek>{{0, "32"}, {2.99, "80"}, {-1000, "25"}}) {
         Obiekt ob;
         RejestratorKomunikatow k;
         ob.parametry.PminDop = pmin;
-        test::ustawSiec(ob, {{.nr = 1, .S = "Z", .E = "A", .Dn = "0", .L = 200, .qWez = 12}},
-                        {{.nazwa = "Z", .p = 3}},
-                        {{"80", 80, 0}, {"25", 25, 0}, {"50", 50, 0}, {"32", 32, 0}, {"40", 40, 0}});
+        test::ustawSiec(
+            ob, {{.nr = 1, .S = "Z", .E = "A", .Dn = "0", .L = 200, .qWez = 12}},
+            {{.nazwa = "Z", .p = 3}},
+            {{"80", 80, 0}, {"25", 25, 0}, {"50", 50, 0}, {"32", 32, 0}, {"40", 40, 0}});
         ASSERT_TRUE(test::przygotuj(ob, k));
         const WynikObliczen w = obliczenia(ob, k);
         ASSERT_TRUE(w.sukces()) << ob.LaRaport2;
@@ -298,7 +306,8 @@ TEST(Obliczenia, PoczatkowyWyborIPminWiekszeOdCisnieniaZrodla) {
     const WynikObliczen w = obliczenia(ob, k);
     EXPECT_EQ(w.stan, WynikObliczen::Stan::Przerwane);
     EXPECT_EQ(ob.LaRaport1, "Przerwano na etapie doboru średnic.");
-    EXPECT_EQ(ob.LaRaport2, "Minimalne dopuszczalne ciśnienie w sieci jest większe od ciśnienia w źródle.");
+    EXPECT_EQ(ob.LaRaport2,
+              "Minimalne dopuszczalne ciśnienie w sieci jest większe od ciśnienia w źródle.");
     EXPECT_EQ(ob.Grid.liczbaKolumn(), LiczbaKolumnDanych);
     EXPECT_EQ(odcinek(*modelSieci(ob), 1)->Dn, "40");
 }
@@ -306,25 +315,30 @@ TEST(Obliczenia, PoczatkowyWyborIPminWiekszeOdCisnieniaZrodla) {
 TEST(Obliczenia, OstrzezeniaKatalogu) {
     Obiekt ob;
     RejestratorKomunikatow k;
-    test::ustawSiec(ob, {{.nr = 1, .S = "Z", .E = "A", .Dn = "150", .qWez = 1},
-                         {.nr = 2, .S = "A", .E = "B", .Dn = "100a", .qWez = 1},
-                         {.nr = 3, .S = "A", .E = "C", .Dn = "125", .qWez = 1}},
+    test::ustawSiec(ob,
+                    {{.nr = 1, .S = "Z", .E = "A", .Dn = "150", .qWez = 1},
+                     {.nr = 2, .S = "A", .E = "B", .Dn = "100a", .qWez = 1},
+                     {.nr = 3, .S = "A", .E = "C", .Dn = "125", .qWez = 1}},
                     {{.nazwa = "Z", .p = 3}}, {{"100a", 114.3, 3.6}});
     ASSERT_TRUE(test::przygotuj(ob, k));
     k.wyczysc();
     EXPECT_TRUE(obliczenia(ob, k).sukces());
-    EXPECT_THAT(k.teksty(), Contains("Ostrzeżenie!\r\nNastępujących średnic nominalnych nie ma w katalogu rur: \r\n125, 150, \r\ntoteż będą potraktowane jako średnice wewnętrzne."));
+    EXPECT_THAT(k.teksty(),
+                Contains("Ostrzeżenie!\r\nNastępujących średnic nominalnych nie ma w katalogu rur: "
+                         "\r\n125, 150, \r\ntoteż będą potraktowane jako średnice wewnętrzne."));
     EXPECT_NEAR(odcinek(*modelSieci(ob), 2)->Dwew, 107.1, 1e-9);
     EXPECT_NEAR(odcinek(*modelSieci(ob), 1)->Dwew, 150, 1e-9);
 
     Obiekt bez;
-    test::ustawSiec(bez, {{.nr = 1, .S = "Z", .E = "A", .Dn = "abc", .qWez = 1}}, {{.nazwa = "Z", .p = 3}});
+    test::ustawSiec(bez, {{.nr = 1, .S = "Z", .E = "A", .Dn = "abc", .qWez = 1}},
+                    {{.nazwa = "Z", .p = 3}});
     ASSERT_TRUE(test::przygotuj(bez, k));
     k.wyczysc();
     EXPECT_FALSE(obliczenia(bez, k).sukces());
     EXPECT_THAT(k.teksty(), Contains(HasSubstr("Z powodu braku katalogu rur")));
     EXPECT_THAT(k.teksty(), Contains("Brak średnicy nominalnej abc w katalogu rur"));
-    EXPECT_EQ(bez.LaRaport2, "Brak katalogu rur, lub nie poprawna średnica nominalna\n\rw odcinku 1 (Z - A).");
+    EXPECT_EQ(bez.LaRaport2,
+              "Brak katalogu rur, lub nie poprawna średnica nominalna\n\rw odcinku 1 (Z - A).");
     EXPECT_EQ(bez.LaRaport1, "Przerwano na etapie doboru średnic.");
     // No warning dialog in the batch run.
     k.wyczysc();
@@ -352,8 +366,9 @@ TEST(Obliczenia, PredkoscKrytycznaNaKoncu) {
 TEST(Obliczenia, KompresorIReduktorWKolumnie19) {
     Obiekt ob;
     RejestratorKomunikatow k;
-    test::ustawSiec(ob, {{.nr = 1, .S = "Z", .E = "A", .L = 100, .qWez = 10, .kompresor = 50},
-                         {.nr = 2, .S = "A", .E = "B", .L = 100, .qWez = 10, .kompresor = -20}},
+    test::ustawSiec(ob,
+                    {{.nr = 1, .S = "Z", .E = "A", .L = 100, .qWez = 10, .kompresor = 50},
+                     {.nr = 2, .S = "A", .E = "B", .L = 100, .qWez = 10, .kompresor = -20}},
                     {{.nazwa = "Z", .p = 3}});
     ASSERT_TRUE(test::przygotuj(ob, k));
     ASSERT_TRUE(obliczenia(ob, k).sukces()) << ob.LaRaport2;
@@ -366,11 +381,12 @@ TEST(Obliczenia, KompresorIReduktorWKolumnie19) {
 TEST(Obliczenia, SumaWspolczynnikowOporowWKolumnie19) {
     Obiekt ob;
     RejestratorKomunikatow k;
-    test::ustawSiec(ob, {{.nr = 1, .S = "Z", .E = "A", .L = 100, .qWez = 10}}, {{.nazwa = "Z", .p = 3}});
+    test::ustawSiec(ob, {{.nr = 1, .S = "Z", .E = "A", .L = 100, .qWez = 10}},
+                    {{.nazwa = "Z", .p = 3}});
     auto& lo = ob.Grid.zapewnijRekord<ListaOporow>(kol::IleOpo, 1);
     lo.wpisy[19].Par1 = 2.5;  // free coefficient, two pieces
     lo.wpisy[19].Ile = 2;
-    lo.wpisy[8].Ile = 1;      // blind tee, 1.3
+    lo.wpisy[8].Ile = 1;  // blind tee, 1.3
     ASSERT_TRUE(test::przygotuj(ob, k));
     ASSERT_TRUE(obliczenia(ob, k).sukces()) << ob.LaRaport2;
     EXPECT_EQ(ob.Grid.tekst(kol::IleOpo, 1), "Z=6.30");
@@ -390,8 +406,9 @@ TEST(Obliczenia, CisnienieMniejszeOdDopuszczalnego) {
 TEST(Obliczenia, ZwarcieWOczku) {
     Obiekt ob;
     RejestratorKomunikatow k;
-    test::ustawSiec(ob, {{.nr = 1, .S = "Z", .E = "A", .L = 0, .qWez = 10},
-                         {.nr = 2, .S = "Z", .E = "A", .L = 0, .qWez = 10}},
+    test::ustawSiec(ob,
+                    {{.nr = 1, .S = "Z", .E = "A", .L = 0, .qWez = 10},
+                     {.nr = 2, .S = "Z", .E = "A", .L = 0, .qWez = 10}},
                     {{.nazwa = "Z", .p = 3}});
     ASSERT_TRUE(test::przygotuj(ob, k));
     const WynikObliczen w = obliczenia(ob, k);
@@ -406,8 +423,9 @@ TEST(Obliczenia, ZatlaczanieLiczonePodPradWDrugiejSzansie) {
     // sweep computed against the flow.
     Obiekt ob;
     RejestratorKomunikatow k;
-    test::ustawSiec(ob, {{.nr = 1, .S = "Z", .E = "A", .Dn = "50", .L = 200, .qWez = 5},
-                         {.nr = 2, .S = "A", .E = "B", .Dn = "50", .L = 200, .qWez = -20}},
+    test::ustawSiec(ob,
+                    {{.nr = 1, .S = "Z", .E = "A", .Dn = "50", .L = 200, .qWez = 5},
+                     {.nr = 2, .S = "A", .E = "B", .Dn = "50", .L = 200, .qWez = -20}},
                     {{.nazwa = "Z", .p = 3}});
     ASSERT_TRUE(test::przygotuj(ob, k));
     const WynikObliczen w = obliczenia(ob, k);
@@ -423,8 +441,10 @@ TEST(Obliczenia, ZatlaczanieLiczonePodPradWDrugiejSzansie) {
 TEST(Obliczenia, EtapyPrzerwania) {
     EXPECT_EQ(etapPrzerwania("Brak katalogu"), "Przerwano na etapie doboru średnic.");
     EXPECT_EQ(etapPrzerwania("Przeciwny kierunek"), "Przerwano na etapie doboru średnic.");
-    EXPECT_EQ(etapPrzerwania("Źródła powinny"), "Przerwano na etapie wstępnego obliczania strumieni w odcinkach.");
-    EXPECT_EQ(etapPrzerwania("Za duża prędkość"), "Przerwano na etapie liczenia oporów hydraulicznych.");
+    EXPECT_EQ(etapPrzerwania("Źródła powinny"),
+              "Przerwano na etapie wstępnego obliczania strumieni w odcinkach.");
+    EXPECT_EQ(etapPrzerwania("Za duża prędkość"),
+              "Przerwano na etapie liczenia oporów hydraulicznych.");
 }
 
 }  // namespace

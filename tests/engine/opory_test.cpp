@@ -39,7 +39,8 @@ double zeta(uint8_t rodzaj, double par1, double par2, const StanDlaOporow& s,
 TEST(Opory, UtworzListe) {
     auto lista = utworzListeOporow();
     ASSERT_TRUE(lista);
-    const uint8_t oczekiwane[21] = {3, 33, 4, 5, 6, 66, 1, 2, 22, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 20, 21};
+    const uint8_t oczekiwane[21] = {3, 33, 4,  5,  6,  66, 1,  2,  22, 7, 8,
+                                    9, 10, 11, 12, 13, 14, 15, 16, 20, 21};
     for (int i = 0; i < kLiczbaOporow; ++i) {
         EXPECT_EQ(lista->wpisy[i].Rodzaj, oczekiwane[i]) << i;
         EXPECT_EQ(lista->wpisy[i].Par1, 0);
@@ -73,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
     Rodzaje, WspolczynnikRodzaju,
     ::testing::Values(
         // Confuser at the start: theta = atan(50/100) = 26.565 deg.
-        Przypadek{"konfuzor pocz.", 3, 150, 100, 100, 2e4, 0.02, 0, (1 - 1 / 2.25) * 26.56505118 / 360},
+        Przypadek{"konfuzor pocz.", 3, 150, 100, 100, 2e4, 0.02, 0,
+                  (1 - 1 / 2.25) * 26.56505118 / 360},
         // Confuser at the end, n = 0.25: (64 + 16 + 4) x 0.02/4 x 100/100.
         Przypadek{"konfuzor konc.", 33, 50, 100, 100, 2e4, 0.02, 0, 0.42},
         Przypadek{"zwezenie nagle 150->100", 4, 150, 0, 100, 2e4, 0.02, 0, 0.2777778},
@@ -86,14 +88,18 @@ INSTANTIATE_TEST_SUITE_P(
         // Orifice r = 0.5: (1 + 0.707 sqrt(0.75) - 0.25)^2 / 0.0625.
         Przypadek{"kryza Re>=1e5", 7, 50, 0, 100, 2e5, 0.02, 0, 1.8558069 / 0.0625},
         // Re 1000: eps_Re 0.53, phi(n 0.25) = (36 + 30)/2 / 100.
-        Przypadek{"kryza Re 1000", 7, 50, 0, 100, 1000, 0.02, 0, (1.8558069 * 0.53 + 0.33) / 0.0625},
+        Przypadek{"kryza Re 1000", 7, 50, 0, 100, 1000, 0.02, 0,
+                  (1.8558069 * 0.53 + 0.33) / 0.0625},
         // Re 100 is raised to 300: eps_Re 0.44, phi = (62 + 50)/2 / 100.
-        Przypadek{"kryza Re 100->300", 7, 50, 0, 100, 100, 0.02, 0, (1.8558069 * 0.44 + 0.56) / 0.0625},
+        Przypadek{"kryza Re 100->300", 7, 50, 0, 100, 100, 0.02, 0,
+                  (1.8558069 * 0.44 + 0.56) / 0.0625},
         Przypadek{"kryza d = D", 7, 100, 0, 100, 2e4, 0.02, 0, 1e-6},
         Przypadek{"kryza d > D", 7, 120, 0, 100, 2e4, 0.02, 0, 1e-6},
         // Bent elbow R/d 2, 90 deg, Re 2e4: C = 64 lambda.
-        Przypadek{"kolano 90 Re<40000", 8, 2, 90, 100, 2e4, 0.02, 0.0005, 0.21 * 1.28 / std::sqrt(2.0)},
-        Przypadek{"kolano 30", 9, 2, 30, 100, 2e4, 0.02, 0.0005, 0.21 * 0.45 * 1.28 / std::sqrt(2.0)},
+        Przypadek{"kolano 90 Re<40000", 8, 2, 90, 100, 2e4, 0.02, 0.0005,
+                  0.21 * 1.28 / std::sqrt(2.0)},
+        Przypadek{"kolano 30", 9, 2, 30, 100, 2e4, 0.02, 0.0005,
+                  0.21 * 0.45 * 1.28 / std::sqrt(2.0)},
         Przypadek{"kolano 70", 10, 2, 70, 100, 2e4, 0.02, 0.0005, 0.21 * 1.28 / std::sqrt(2.0)},
         Przypadek{"kolano 120", 8, 2, 120, 100, 2e4, 0.02, 0.0005,
                   0.21 * (0.7 + 0.35 * 120 / 90) * 1.28 / std::sqrt(2.0)},
@@ -105,8 +111,10 @@ INSTANTIATE_TEST_SUITE_P(
         Przypadek{"kolano Re 3e5", 8, 2, 90, 100, 3e5, 0.02, 0.0005, 0.21 * 1.25 / std::sqrt(2.0)},
         Przypadek{"kolano Re 3e5 R/d 1", 8, 1, 90, 100, 3e5, 0.02, 0.0005, 0.21 * 1.5},
         // Rough: C = 128 lambda up to Re 2e5, 2 above.
-        Przypadek{"kolano szorstkie", 8, 2, 90, 100, 1e5, 0.02, 0.002, 0.21 * 2.56 / std::sqrt(2.0)},
-        Przypadek{"kolano szorstkie Re 3e5", 8, 2, 90, 100, 3e5, 0.02, 0.002, 0.21 * 2 / std::sqrt(2.0)},
+        Przypadek{"kolano szorstkie", 8, 2, 90, 100, 1e5, 0.02, 0.002,
+                  0.21 * 2.56 / std::sqrt(2.0)},
+        Przypadek{"kolano szorstkie Re 3e5", 8, 2, 90, 100, 3e5, 0.02, 0.002,
+                  0.21 * 2 / std::sqrt(2.0)},
         Przypadek{"kolano R/d 0", 8, 0, 90, 100, 2e4, 0.02, 0.0005, 0},
         Przypadek{"kolano kat 0", 8, 2, 0, 100, 2e4, 0.02, 0.0005, 0},
         // 3-segment elbow a = 1.0 at 90 deg: B between 0.98 and 1.47.
@@ -184,10 +192,15 @@ TEST(Opory, ZwezeniaIRozszerzeniaZglaszajaTylkoWPierwszymPrzebiegu) {
         double par1;
         std::string tekst;
     } przypadki[] = {
-        {3, 80, "Dla konfuzora na pocz. odcinka 7 (A - B) podano za małą średnicę poprzedniego odcinka."},
-        {33, 120, "Dla konfuzora na końcu odcinka 7 (A - B) podano za dużą średnicę następnego odcinka."},
-        {4, 100, "Dla nagłego zwężenia na pocz. odcinka 7 (A - B) podano za małą średnicę poprzedniego odcinka."},
-        {5, 100, "Dla dyfuzora na końcu odcinka 7 (A - B) podano za małą średnicę następnego odcinka."},
+        {3, 80,
+         "Dla konfuzora na pocz. odcinka 7 (A - B) podano za małą średnicę poprzedniego odcinka."},
+        {33, 120,
+         "Dla konfuzora na końcu odcinka 7 (A - B) podano za dużą średnicę następnego odcinka."},
+        {4, 100,
+         "Dla nagłego zwężenia na pocz. odcinka 7 (A - B) podano za małą średnicę poprzedniego "
+         "odcinka."},
+        {5, 100,
+         "Dla dyfuzora na końcu odcinka 7 (A - B) podano za małą średnicę następnego odcinka."},
     };
     for (const auto& p : przypadki) {
         RejestratorKomunikatow kanal;
@@ -240,12 +253,12 @@ TEST(Opory, ZeroSztukDajeZeroAKompresoraNieRusza) {
 
 TEST(Opory, SumaPoWpisach0Do19) {
     auto lista = utworzListeOporow();
-    lista->wpisy[8].Ile = 2;             // blind tees: 2 x 1.3
-    lista->wpisy[17].Ile = 1;            // gate valve
-    lista->wpisy[17].Par1 = 0.45;        // 8.65
-    lista->wpisy[19].Ile = 3;            // free coefficient
-    lista->wpisy[19].Par1 = 0.5;         // 3 x 0.5
-    lista->wpisy[20].Ile = 1;            // compressor: not a loss
+    lista->wpisy[8].Ile = 2;       // blind tees: 2 x 1.3
+    lista->wpisy[17].Ile = 1;      // gate valve
+    lista->wpisy[17].Par1 = 0.45;  // 8.65
+    lista->wpisy[19].Ile = 3;      // free coefficient
+    lista->wpisy[19].Par1 = 0.5;   // 3 x 0.5
+    lista->wpisy[20].Ile = 1;      // compressor: not a loss
     lista->wpisy[20].Par1 = 50;
     lista->wpisy[20].Z = 100;
     const double suma = policzOpory(*lista, stan(), nullptr);
@@ -261,7 +274,7 @@ TEST(Opory, Interpolacja) {
     EXPECT_DOUBLE_EQ(interpolujLiniowo(xs, ys, 3, 1.5), 15);
     EXPECT_DOUBLE_EQ(interpolujLiniowo(xs, ys, 3, 2), 20);  // at a point: the segment ending there
     EXPECT_DOUBLE_EQ(interpolujLiniowo(xs, ys, 3, 3), 10);
-    EXPECT_DOUBLE_EQ(interpolujLiniowo(xs, ys, 3, 0), 0);   // below: first two points
+    EXPECT_DOUBLE_EQ(interpolujLiniowo(xs, ys, 3, 0), 0);  // below: first two points
     EXPECT_DOUBLE_EQ(interpolujLiniowo(xs, ys, 3, 1), 10);
 }
 

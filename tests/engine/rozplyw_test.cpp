@@ -27,8 +27,10 @@ const dzialka* odcinek(const ModelSieci& m, int nr) {
 TEST(Jednoczesnosc, WzoryDlaTrzechStopniUrbanizacji) {
     EXPECT_DOUBLE_EQ(wspolczynnikJednoczesnosciKom(2, 1), 1);
     EXPECT_DOUBLE_EQ(wspolczynnikJednoczesnosciGrz(3, 0), 1);
-    EXPECT_DOUBLE_EQ(wspolczynnikJednoczesnosciKom(1, 100), 0.975 / std::pow(100, 0.575) + 0.025 * std::pow(100, 0.03));
-    EXPECT_DOUBLE_EQ(wspolczynnikJednoczesnosciKom(3, 100), 0.97 / std::pow(100, 0.57) + 0.03 * std::pow(100, 0.025));
+    EXPECT_DOUBLE_EQ(wspolczynnikJednoczesnosciKom(1, 100),
+                     0.975 / std::pow(100, 0.575) + 0.025 * std::pow(100, 0.03));
+    EXPECT_DOUBLE_EQ(wspolczynnikJednoczesnosciKom(3, 100),
+                     0.97 / std::pow(100, 0.57) + 0.03 * std::pow(100, 0.025));
     EXPECT_DOUBLE_EQ(wspolczynnikJednoczesnosciGrz(1, 50), 0.8 / std::pow(50, 0.4) + 0.2);
     EXPECT_DOUBLE_EQ(wspolczynnikJednoczesnosciGrz(2, 50), 0.77 / std::pow(50, 0.37) + 0.23);
     EXPECT_DOUBLE_EQ(wspolczynnikJednoczesnosciGrz(3, 50), 0.75 / std::pow(50, 0.35) + 0.25);
@@ -53,9 +55,9 @@ TEST(Rozplyw, JedenOdbiorcaIHandel) {
     Obiekt ob;
     RejestratorKomunikatow k;
     ob.parametry.urbanizacja = 1;
-    test::ustawSiec(ob,
-                    {{.nr = 1, .S = "Z", .E = "A", .k8 = 1, .k9 = 2, .k10 = 2, .k11 = 3, .sklepy = true}},
-                    {{.nazwa = "Z"}});
+    test::ustawSiec(
+        ob, {{.nr = 1, .S = "Z", .E = "A", .k8 = 1, .k9 = 2, .k10 = 2, .k11 = 3, .sklepy = true}},
+        {{.nazwa = "Z"}});
     ASSERT_TRUE(test::przygotuj(ob, k));
     const ModelSieci& m = *modelSieci(ob);
     // Own segment: half of the demand, phi(1) = 1, phi(2) for heating.

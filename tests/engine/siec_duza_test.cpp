@@ -47,8 +47,7 @@ TEST_P(SiecDuza, BilansWezlowIZamkniecieOczek) {
         pobor[d.WezelPocz->Nazwa] += 0.5 * d.PoborOdc;
         pobor[d.WezelKonc->Nazwa] += 0.5 * d.PoborOdc;
     });
-    for (int r = 1; r <= ob.liczbaOdcinkow; ++r)
-        pobor[ob.Grid.tekst(kol::WezelKonc, r)] += 0;
+    for (int r = 1; r <= ob.liczbaOdcinkow; ++r) pobor[ob.Grid.tekst(kol::WezelKonc, r)] += 0;
     std::map<std::string, double> wez;
     for (int r = 1; r <= ob.liczbaOdcinkow; ++r)
         wez[ob.Grid.tekst(kol::WezelKonc, r)] = *naLiczbe(ob.Grid.tekst(kol::PoborWez, r));
@@ -58,7 +57,8 @@ TEST_P(SiecDuza, BilansWezlowIZamkniecieOczek) {
     // 1 Pa plus the rounding of the two cells).
     std::map<std::string, double> cis;
     for (int r = 1; r <= ob.liczbaOdcinkow; ++r)
-        for (auto [kn, kp] : {std::pair{kol::WezelPocz, kol::Ppocz}, std::pair{kol::WezelKonc, kol::Pkonc}}) {
+        for (auto [kn, kp] :
+             {std::pair{kol::WezelPocz, kol::Ppocz}, std::pair{kol::WezelKonc, kol::Pkonc}}) {
             const std::string n = ob.Grid.tekst(kn, r);
             const double v = *naLiczbe(ob.Grid.tekst(kp, r));
             auto it = cis.find(n);
@@ -79,7 +79,8 @@ TEST_P(SiecDuza, BilansWezlowIZamkniecieOczek) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Generowane, SiecDuza,
-                         ::testing::Values(Przypadek{300, 30, 1, false}, Przypadek{1000, 100, 2, false},
+                         ::testing::Values(Przypadek{300, 30, 1, false},
+                                           Przypadek{1000, 100, 2, false},
                                            Przypadek{400, 40, 1, true}));
 
 }  // namespace

@@ -7,8 +7,10 @@
 namespace kelmor::test {
 
 namespace {
-std::string L(double v) { return formatOgolny(v, 15); }
+std::string L(double v) {
+    return formatOgolny(v, 15);
 }
+}  // namespace
 
 void ustawSiec(Obiekt& ob, const std::vector<Odc>& odc, const std::vector<Zrodlo>& zr,
                const std::vector<Rura>& katalog) {

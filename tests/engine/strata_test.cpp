@@ -67,7 +67,7 @@ double calkaRownania(const WlasnosciGazu& g, double p1, double G, double zeta, b
 }
 
 class Strata : public ::testing::Test {
-protected:
+  protected:
     Parametry par;
     WlasnosciGazu gaz{par};
 };
@@ -181,7 +181,7 @@ TEST_F(Strata, BladModeluGazu) {
 // ------------------------------------------------------------ exact method
 
 class MetodaDokladna : public ::testing::TestWithParam<Odcinek> {
-protected:
+  protected:
     Parametry par;
     WlasnosciGazu gaz{par};
 };
@@ -237,8 +237,10 @@ INSTANTIATE_TEST_SUITE_P(Przypadki, MetodaDokladnaPodzial,
                                            Odcinek{6100, 50000, 300, 60000, true}));
 
 TEST_F(Strata, DlugiOdcinekPotrzebujeWiecejCzesci) {
-    const WynikOdcinka krotki = obliczOdcinek(wejscie({102, 60, 50, 1000, false}), par, gaz, nullptr);
-    const WynikOdcinka dlugi = obliczOdcinek(wejscie({102, 60, 50, 3000, false}), par, gaz, nullptr);
+    const WynikOdcinka krotki =
+        obliczOdcinek(wejscie({102, 60, 50, 1000, false}), par, gaz, nullptr);
+    const WynikOdcinka dlugi =
+        obliczOdcinek(wejscie({102, 60, 50, 3000, false}), par, gaz, nullptr);
     ASSERT_FALSE(krotki.blad);
     ASSERT_FALSE(dlugi.blad);
     EXPECT_GT(dlugi.czesci, krotki.czesci);
@@ -268,9 +270,11 @@ TEST_F(Strata, PrzeplywBliskiKrytycznego) {
 TEST_F(Strata, MetodaUniwersalnaBliskaDokladnejPrzyNiskimCisnieniu) {
     for (bool wstecz : {false, true}) {
         par.wzory.metoda = 0;
-        const WynikOdcinka d = obliczOdcinek(wejscie({102, 100, 100, 1000, wstecz}), par, gaz, nullptr);
+        const WynikOdcinka d =
+            obliczOdcinek(wejscie({102, 100, 100, 1000, wstecz}), par, gaz, nullptr);
         par.wzory.metoda = 1;
-        const WynikOdcinka u = obliczOdcinek(wejscie({102, 100, 100, 1000, wstecz}), par, gaz, nullptr);
+        const WynikOdcinka u =
+            obliczOdcinek(wejscie({102, 100, 100, 1000, wstecz}), par, gaz, nullptr);
         ASSERT_FALSE(u.blad);
         EXPECT_NEAR((u.p2 - 102) / (d.p2 - 102), 1, 1e-3);
         // w2 = w1 sqrt(c² / (c² -+ ζ w1²)), p2 = p1 w1 / w2, by hand.
@@ -310,7 +314,7 @@ struct PrzypadekWzoru {
 };
 
 class WzorUproszczony : public ::testing::TestWithParam<PrzypadekWzoru> {
-protected:
+  protected:
     Parametry par;
     WlasnosciGazu gaz{par};
 };
@@ -354,12 +358,14 @@ TEST_F(Strata, BrakWybranegoWzoru) {
     EXPECT_TRUE(r.blad);
     EXPECT_EQ(r.tekst, "Nie wybrano wzoru na zakładce \"Wzory uproszczone\"");
     ASSERT_EQ(kanal.wpisy.size(), 1u);
-    EXPECT_EQ(kanal.wpisy[0].tekst, "Proszę zaznaczyć odpowiedni wzór na zakładce \"Wzory uproszczone\"");
+    EXPECT_EQ(kanal.wpisy[0].tekst,
+              "Proszę zaznaczyć odpowiedni wzór na zakładce \"Wzory uproszczone\"");
 }
 
 TEST_F(Strata, ZbytDuzaStrataWzoru) {
     par.wzory.metoda = 2;
-    const std::string tekst = "Wzór uproszczony wykazał zbyt dużą stratę ciśnienia. Proszę zmienić wzór.";
+    const std::string tekst =
+        "Wzór uproszczony wykazał zbyt dużą stratę ciśnienia. Proszę zmienić wzór.";
     par.wzory.wzor = 0;  // negative under the square root
     WynikOdcinka r = obliczOdcinek(wejscie({400, 5000, 100, 1000, false}), par, gaz, nullptr);
     EXPECT_TRUE(r.blad);
@@ -386,9 +392,11 @@ TEST_F(Strata, GranicaPredkosciNaPoczatku) {
     we.doborSrednicy = false;
     we.zOczkami = true;
     we.przebieg = 6;
-    EXPECT_FALSE(obliczOdcinek(we, par, gaz, nullptr).tekst.starts_with("Za duża prędkość na początku"));
+    EXPECT_FALSE(
+        obliczOdcinek(we, par, gaz, nullptr).tekst.starts_with("Za duża prędkość na początku"));
     we.przebieg = 7;
-    EXPECT_TRUE(obliczOdcinek(we, par, gaz, nullptr).tekst.starts_with("Za duża prędkość na początku"));
+    EXPECT_TRUE(
+        obliczOdcinek(we, par, gaz, nullptr).tekst.starts_with("Za duża prędkość na początku"));
 }
 
 TEST_F(Strata, GranicaPredkosciNaKoncu) {

@@ -19,8 +19,9 @@ using ::testing::Contains;
 using ::testing::HasSubstr;
 
 int liczbaKorzeniNiepodlaczonych(const ModelSieci& m) {
-    return static_cast<int>(std::count_if(m.korzenie.begin(), m.korzenie.end(),
-                                          [](const dzialka* d) { return d->Numer == kNumerNiepodlaczony; }));
+    return static_cast<int>(
+        std::count_if(m.korzenie.begin(), m.korzenie.end(),
+                      [](const dzialka* d) { return d->Numer == kNumerNiepodlaczony; }));
 }
 
 std::vector<int> numeryCzlonkow(const oczko& o) {
@@ -74,10 +75,9 @@ TEST(Budowa, OczkoMiedzyDwomaZrodlamiMaCiagRownyRozniczyCisnien) {
 TEST(Budowa, KompresorWchodziDoCiaguOczka) {
     Obiekt ob;
     RejestratorKomunikatow k;
-    test::ustawSiec(ob,
-                    {{.nr = 1, .S = "A", .E = "B"},
-                     {.nr = 2, .S = "C", .E = "B", .kompresor = 0.2}},
-                    {{.nazwa = "A", .p = 3}, {.nazwa = "C", .p = 2.5}});
+    test::ustawSiec(
+        ob, {{.nr = 1, .S = "A", .E = "B"}, {.nr = 2, .S = "C", .E = "B", .kompresor = 0.2}},
+        {{.nazwa = "A", .p = 3}, {.nazwa = "C", .p = 2.5}});
     ASSERT_TRUE(test::przygotuj(ob, k));
     const ModelSieci& m = *modelSieci(ob);
     ASSERT_EQ(m.LiczbaOczek, 1);
@@ -87,8 +87,10 @@ TEST(Budowa, KompresorWchodziDoCiaguOczka) {
 TEST(Budowa, OdcinekKonczacySieNaZrodleDajeOczkoIQZeroWPseudoodcinku) {
     Obiekt ob;
     RejestratorKomunikatow k;
-    test::ustawSiec(ob, {{.nr = 1, .S = "Y", .E = "A"}, {.nr = 2, .S = "A", .E = "Z"},
-                         {.nr = 3, .S = "Z", .E = "B"}},
+    test::ustawSiec(ob,
+                    {{.nr = 1, .S = "Y", .E = "A"},
+                     {.nr = 2, .S = "A", .E = "Z"},
+                     {.nr = 3, .S = "Z", .E = "B"}},
                     {{.nazwa = "Z", .p = 3}, {.nazwa = "Y", .p = 3}});
     ModelSieci m;
     walidujTabele(ob, k);
@@ -190,8 +192,11 @@ TEST(Odwracanie, BuforWezlowPrzechowujeAtrybutyIZglaszaPrzepelnienie) {
     RejestratorKomunikatow k;
     std::vector<Odc> o;
     for (int i = 0; i < 101; ++i)
-        o.push_back({.nr = i + 1, .S = "P" + std::to_string(i), .E = "K" + std::to_string(i),
-                     .qWez = double(i), .X = i});
+        o.push_back({.nr = i + 1,
+                     .S = "P" + std::to_string(i),
+                     .E = "K" + std::to_string(i),
+                     .qWez = double(i),
+                     .X = i});
     test::ustawSiec(ob, o, {{.nazwa = "Z", .p = 3}});
     walidujTabele(ob, k);
     odswiezRekordyPoczatkowe(ob, false);

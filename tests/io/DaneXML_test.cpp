@@ -19,7 +19,8 @@ std::string bajtyDanych(const Obiekt& ob) {
     return w.tekst;
 }
 
-bool czytaj(Obiekt& ob, const std::string& utf8, RejestratorKomunikatow& k, bool* konczyc = nullptr) {
+bool czytaj(Obiekt& ob, const std::string& utf8, RejestratorKomunikatow& k,
+            bool* konczyc = nullptr) {
     bool flaga = false;
     auto w = naCp1250(utf8);
     EXPECT_EQ(w.blad, "");
@@ -108,11 +109,15 @@ TEST(DaneXML, DeclaresWindows1250AndEncodesTheTextSoWithCrLf) {
             ASSERT_TRUE(i > 0 && b[i - 1] == '\r') << "bare LF at " << i;
         }
     // Order of the parts and of the general data.
-    const char* kolejnosc[] = {"<DaneOgolne>", "<czyKonczycPrace>false<", "<Tytul>",
-                               "<jednostkaP>2<", "<PminDop>1.8<", "<TcGazu>8<", "<dGazu>0.56<",
-                               "<HsGazu>39.5<", "<sposoby>0<", "<Q1W1>1.2<", "<Q1W4>4.2<",
-                               "<urbanizacja>2<", "<wzory>0<", "<mnoznik>1.1<", "<Zrodla>",
-                               "<Odcinki>", "<Rury>", "<MojaTrasa>S1,A,B,C</MojaTrasa>"};
+    const char* kolejnosc[] = {"<DaneOgolne>",  "<czyKonczycPrace>false<",
+                               "<Tytul>",       "<jednostkaP>2<",
+                               "<PminDop>1.8<", "<TcGazu>8<",
+                               "<dGazu>0.56<",  "<HsGazu>39.5<",
+                               "<sposoby>0<",   "<Q1W1>1.2<",
+                               "<Q1W4>4.2<",    "<urbanizacja>2<",
+                               "<wzory>0<",     "<mnoznik>1.1<",
+                               "<Zrodla>",      "<Odcinki>",
+                               "<Rury>",        "<MojaTrasa>S1,A,B,C</MojaTrasa>"};
     std::size_t p = 0;
     for (const char* s : kolejnosc) {
         const auto q = b.find(s, p);
@@ -136,12 +141,31 @@ TEST(DaneXML, SegmentElementsInOrderNamedByTheDemandModel) {
         nazwy.push_back(c.name());
         teksty.push_back(c.child_value());
     }
-    const std::vector<std::string> oczekiwane = {
-        "Identyfikator", "Wycofany",     "NumerOdcinka", "NazwaOdcinka", "WezelPocz",
-        "WezelKonc",     "SrednicaNomin", "DlugoscMetry", "ProcentDluNaOpory", "LiczbaW1",
-        "LiczbaW2",      "LiczbaW3",     "LiczbaW4",     "Sklepy",       "PoborOdc",
-        "PoborWezPocz",  "XPocz",        "YPocz",        "RzednaTePocz", "PoborWez",
-        "X",             "Y",            "RzednaTe",     "Chropo",       "IleOpo"};
+    const std::vector<std::string> oczekiwane = {"Identyfikator",
+                                                 "Wycofany",
+                                                 "NumerOdcinka",
+                                                 "NazwaOdcinka",
+                                                 "WezelPocz",
+                                                 "WezelKonc",
+                                                 "SrednicaNomin",
+                                                 "DlugoscMetry",
+                                                 "ProcentDluNaOpory",
+                                                 "LiczbaW1",
+                                                 "LiczbaW2",
+                                                 "LiczbaW3",
+                                                 "LiczbaW4",
+                                                 "Sklepy",
+                                                 "PoborOdc",
+                                                 "PoborWezPocz",
+                                                 "XPocz",
+                                                 "YPocz",
+                                                 "RzednaTePocz",
+                                                 "PoborWez",
+                                                 "X",
+                                                 "Y",
+                                                 "RzednaTe",
+                                                 "Chropo",
+                                                 "IleOpo"};
     EXPECT_EQ(nazwy, oczekiwane);
     EXPECT_EQ(teksty[0], "2");
     EXPECT_EQ(teksty[1], "False");
@@ -186,12 +210,36 @@ TEST(DaneXML, ResultsFileListsRowsNotWithdrawnWithIdentifiersAndSigns) {
     EXPECT_STREQ(odc[4].child_value("Kierunek"), "1");
     std::vector<std::string> nazwy;
     for (auto c : odc[0].children()) nazwy.push_back(c.name());
-    const std::vector<std::string> oczekiwane = {
-        "Identyfikator", "Kierunek", "NumerOdcinka", "NazwaOdcinka", "WezelPocz", "WezelKonc",
-        "SrednicaNomin", "DlugoscMetry", "ProcentDluNaOpory", "LiczbaOdbiorCeleKom",
-        "JednostCeleKom", "LiczbaOdbiorGrzanie", "JednostGrzanie", "Sklepy", "PoborOdc",
-        "PoborWez", "X", "Y", "RzednaTe", "Chropo", "IleOpo", "Qoblicz", "PredkoPocz",
-        "PredkoKonc", "Ppocz", "Pkonc", "DeltaP", "Re", "lambda", "NumerOdc"};
+    const std::vector<std::string> oczekiwane = {"Identyfikator",
+                                                 "Kierunek",
+                                                 "NumerOdcinka",
+                                                 "NazwaOdcinka",
+                                                 "WezelPocz",
+                                                 "WezelKonc",
+                                                 "SrednicaNomin",
+                                                 "DlugoscMetry",
+                                                 "ProcentDluNaOpory",
+                                                 "LiczbaOdbiorCeleKom",
+                                                 "JednostCeleKom",
+                                                 "LiczbaOdbiorGrzanie",
+                                                 "JednostGrzanie",
+                                                 "Sklepy",
+                                                 "PoborOdc",
+                                                 "PoborWez",
+                                                 "X",
+                                                 "Y",
+                                                 "RzednaTe",
+                                                 "Chropo",
+                                                 "IleOpo",
+                                                 "Qoblicz",
+                                                 "PredkoPocz",
+                                                 "PredkoKonc",
+                                                 "Ppocz",
+                                                 "Pkonc",
+                                                 "DeltaP",
+                                                 "Re",
+                                                 "lambda",
+                                                 "NumerOdc"};
     EXPECT_EQ(nazwy, oczekiwane);
     EXPECT_STREQ(odc[2].child_value("Qoblicz"), "r3c20");
     EXPECT_STREQ(odc[2].child_value("NumerOdc"), "r3c28");
@@ -204,17 +252,18 @@ TEST(DaneXML, ReadingActsOnElementsWhereverTheyStand) {
     RejestratorKomunikatow k;
     bool konczyc = false;
     const std::string xml = dokument(
-        "<Cokolwiek><Glebiej><NazwaZrodla>Z9</NazwaZrodla><Pzrodla>3,5</Pzrodla></Glebiej></Cokolwiek>"
+        "<Cokolwiek><Glebiej><NazwaZrodla>Z9</NazwaZrodla><Pzrodla>3,5</Pzrodla></Glebiej></"
+        "Cokolwiek>"
         "<czyKonczycPrace>true</czyKonczycPrace>"
         "<Odcinki>" +
-        odcinek("A-1", "<Wycofany>false</Wycofany><NumerOdcinka>7</NumerOdcinka>"
-                       "<NazwaOdcinka>Nowa, boczna</NazwaOdcinka><WezelPocz>Z9</WezelPocz>"
-                       "<WezelKonc>K</WezelKonc><SrednicaNomin>0</SrednicaNomin>"
-                       "<DlugoscMetry>120,5</DlugoscMetry><LiczbaOdbiorCeleKom>4</LiczbaOdbiorCeleKom>"
-                       "<LiczbaW2>9</LiczbaW2><XPocz>5</XPocz><RzednaTePocz>200,1</RzednaTePocz>"
-                       "<IleOpo>Z=1,5</IleOpo>") +
-        odcinek("A-2", "<Wycofany>False</Wycofany><IleOpo>3 szt</IleOpo>") +
-        "</Odcinki>");
+        odcinek("A-1",
+                "<Wycofany>false</Wycofany><NumerOdcinka>7</NumerOdcinka>"
+                "<NazwaOdcinka>Nowa, boczna</NazwaOdcinka><WezelPocz>Z9</WezelPocz>"
+                "<WezelKonc>K</WezelKonc><SrednicaNomin>0</SrednicaNomin>"
+                "<DlugoscMetry>120,5</DlugoscMetry><LiczbaOdbiorCeleKom>4</LiczbaOdbiorCeleKom>"
+                "<LiczbaW2>9</LiczbaW2><XPocz>5</XPocz><RzednaTePocz>200,1</RzednaTePocz>"
+                "<IleOpo>Z=1,5</IleOpo>") +
+        odcinek("A-2", "<Wycofany>False</Wycofany><IleOpo>3 szt</IleOpo>") + "</Odcinki>");
     ASSERT_TRUE(czytaj(ob, xml, k, &konczyc));
     EXPECT_TRUE(konczyc);
     // Sources: one row read, the rows beyond it are gone.
@@ -260,13 +309,19 @@ TEST(DaneXML, FaultyFilesAreRefusedKeepingWhatWasTaken) {
         {"malformed", dokument("<DaneOgolne><Tytul>x</DaneOgolne>")},
         {"empty file", ""},
         {"no root", "<?xml version=\"1.0\"?>"},
-        {"non-numeric real", dokument("<DaneOgolne><Tytul>Nowy</Tytul><PminDop>abc</PminDop></DaneOgolne>")},
+        {"non-numeric real",
+         dokument("<DaneOgolne><Tytul>Nowy</Tytul><PminDop>abc</PminDop></DaneOgolne>")},
         {"non-numeric start X", dokument("<DaneOgolne><Tytul>Nowy</Tytul></DaneOgolne><Odcinki>" +
                                          odcinek("1", "<XPocz>1.5</XPocz>") + "</Odcinki>")},
-        {"unit outside 0..4", dokument("<DaneOgolne><Tytul>Nowy</Tytul><jednostkaP>7</jednostkaP></DaneOgolne>")},
-        {"demand model outside 0..1", dokument("<DaneOgolne><Tytul>Nowy</Tytul><sposoby>2</sposoby></DaneOgolne>")},
-        {"urbanisation outside 1..3", dokument("<DaneOgolne><Tytul>Nowy</Tytul><urbanizacja>0</urbanizacja></DaneOgolne>")},
-        {"end flag not boolean", dokument("<DaneOgolne><Tytul>Nowy</Tytul><czyKonczycPrace>tak</czyKonczycPrace></DaneOgolne>")},
+        {"unit outside 0..4",
+         dokument("<DaneOgolne><Tytul>Nowy</Tytul><jednostkaP>7</jednostkaP></DaneOgolne>")},
+        {"demand model outside 0..1",
+         dokument("<DaneOgolne><Tytul>Nowy</Tytul><sposoby>2</sposoby></DaneOgolne>")},
+        {"urbanisation outside 1..3",
+         dokument("<DaneOgolne><Tytul>Nowy</Tytul><urbanizacja>0</urbanizacja></DaneOgolne>")},
+        {"end flag not boolean",
+         dokument(
+             "<DaneOgolne><Tytul>Nowy</Tytul><czyKonczycPrace>tak</czyKonczycPrace></DaneOgolne>")},
     };
     for (const auto& p : przypadki) {
         Obiekt ob;
@@ -286,8 +341,9 @@ TEST(DaneXML, FaultyFilesAreRefusedKeepingWhatWasTaken) {
 TEST(DaneXML, CellElementsBeforeAnyRowAreIgnored) {
     Obiekt ob;
     RejestratorKomunikatow k;
-    ASSERT_TRUE(czytaj(ob, dokument("<Pzrodla>9</Pzrodla><NumerOdcinka>5</NumerOdcinka>"
-                                    "<Gru>3</Gru><XPocz>4</XPocz>"),
+    ASSERT_TRUE(czytaj(ob,
+                       dokument("<Pzrodla>9</Pzrodla><NumerOdcinka>5</NumerOdcinka>"
+                                "<Gru>3</Gru><XPocz>4</XPocz>"),
                        k));
     EXPECT_EQ(ob.ZrodlaGrid.tekst(kol::Pzrodla, 0), "");
     EXPECT_EQ(ob.Grid.tekst(kol::NumerOdcinka, 0), "");
@@ -295,8 +351,9 @@ TEST(DaneXML, CellElementsBeforeAnyRowAreIgnored) {
 }
 
 TEST(DaneXML, Utf8FileIsReadWhenItSaysSo) {
-    const std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><DaneDlaKELMOR><DaneOgolne>"
-                            "<Tytul>Żółw</Tytul></DaneOgolne></DaneDlaKELMOR>";
+    const std::string xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?><DaneDlaKELMOR><DaneOgolne>"
+        "<Tytul>Żółw</Tytul></DaneOgolne></DaneDlaKELMOR>";
     Obiekt ob;
     RejestratorKomunikatow k;
     bool f = false;

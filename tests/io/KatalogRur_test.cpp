@@ -20,8 +20,12 @@ std::string wczytaj(const std::string& p) {
     return d;
 }
 // A hand-made line with Polish letters, in Windows-1250.
-std::string cp1250Test() { return naCp1250("    Stal ż     10.00      1.00").tekst; }
-std::string przyklad(const char* n) { return std::string(KELMOR_EXAMPLES_DIR) + "/" + n; }
+std::string cp1250Test() {
+    return naCp1250("    Stal ż     10.00      1.00").tekst;
+}
+std::string przyklad(const char* n) {
+    return std::string(KELMOR_EXAMPLES_DIR) + "/" + n;
+}
 
 void wiersz(Obiekt& ob, int w, const char* dn, const char* dzew, const char* gru) {
     if (ob.RurGrid.liczbaWierszy() <= w) ob.RurGrid.ustawLiczbeWierszy(w + 1);
@@ -51,7 +55,8 @@ TEST(KatalogRurZapis, LineLayout) {
     wiersz(ob, 3, "X", "1", "12345678.9");
     k.wyczysc();
     EXPECT_FALSE(tekstKataloguRur(ob, k, bajty));
-    EXPECT_EQ(k.teksty(), std::vector<std::string>{"Błąd w zapisie liczby lub nazwy: X  1  12345678.9"});
+    EXPECT_EQ(k.teksty(),
+              std::vector<std::string>{"Błąd w zapisie liczby lub nazwy: X  1  12345678.9"});
 }
 
 TEST(KatalogRurOdczyt, ExampleRoundTripsByteForByte) {
@@ -80,14 +85,19 @@ TEST(KatalogRurOdczyt, FieldsAreTakenFromTheEndOfTheLine) {
     };
     const Przypadek przypadki[] = {
         {"as written", "           PE110    110.00     10.00", "PE110", "110.00", "10.00"},
-        {"16-character symbol, 37 characters", " 1234567890123456    114.30      4.50", "1234567890123456",
-         "114.30", "4.50"},
-        {"symbol typed from column 1 loses its first character", "DN100     114.3       4.5", "N100",
-         "114.30", "4.50"},
-        {"thickness filling its whole field", "  DN25     33.70123456.789", "DN25", "33.70", "123456.79"},
-        {"tabs count as blanks", "\tDN50" + std::string(6, '\t') + "60.3" + std::string(7, '\t') + "3.6", "DN50", "60.30", "3.60"},
-        {"blanks after the last field", "           PE63     63.00      5.80   ", "PE63", "63.00", "5.80"},
-        {"bare LF and CR LF alike", "            PE90     90.00      8.20\r", "PE90", "90.00", "8.20"},
+        {"16-character symbol, 37 characters", " 1234567890123456    114.30      4.50",
+         "1234567890123456", "114.30", "4.50"},
+        {"symbol typed from column 1 loses its first character", "DN100     114.3       4.5",
+         "N100", "114.30", "4.50"},
+        {"thickness filling its whole field", "  DN25     33.70123456.789", "DN25", "33.70",
+         "123456.79"},
+        {"tabs count as blanks",
+         "\tDN50" + std::string(6, '\t') + "60.3" + std::string(7, '\t') + "3.6", "DN50", "60.30",
+         "3.60"},
+        {"blanks after the last field", "           PE63     63.00      5.80   ", "PE63", "63.00",
+         "5.80"},
+        {"bare LF and CR LF alike", "            PE90     90.00      8.20\r", "PE90", "90.00",
+         "8.20"},
         {"Windows-1250 letters", cp1250Test(), "Stal ż", "10.00", "1.00"},
     };
     for (const auto& p : przypadki) {
@@ -108,17 +118,19 @@ TEST(KatalogRurOdczyt, DamagedLines) {
     wiersz(ob, 1, "stary", "1", "1");
     RejestratorKomunikatow k;
     // A long symbol is cut with its message; a bad number stays as typed.
-    const std::string t = " Rura_o_bardzo_dlugiej_nazwie     50.00      3.00\r\n"
-                          "\r\n"
-                          "            PE90      abc       8.20\r\n"
-                          "            PE40     40.00      3.70\r\n"
-                          "DN20 26.9 2.6\r\n"
-                          "            PE50     50.00      4.60\r\n";
+    const std::string t =
+        " Rura_o_bardzo_dlugiej_nazwie     50.00      3.00\r\n"
+        "\r\n"
+        "            PE90      abc       8.20\r\n"
+        "            PE40     40.00      3.70\r\n"
+        "DN20 26.9 2.6\r\n"
+        "            PE50     50.00      4.60\r\n";
     EXPECT_FALSE(czytajKatalogZTekstu(ob, k, t));
-    EXPECT_EQ(k.teksty(), (std::vector<std::string>{
-                              "Przekroczenie maksymalnej długości nazwy (do 16 znaków): Rura_o_bardzo_dlugiej_nazwie",
-                              "Błąd w zapisie liczby: abc",
-                              "Podany plik nie zawiera poprawnego katalogu rur"}));
+    EXPECT_EQ(
+        k.teksty(),
+        (std::vector<std::string>{
+            "Przekroczenie maksymalnej długości nazwy (do 16 znaków): Rura_o_bardzo_dlugiej_nazwie",
+            "Błąd w zapisie liczby: abc", "Podany plik nie zawiera poprawnego katalogu rur"}));
     ASSERT_EQ(ob.liczbaRur, 3);
     EXPECT_EQ(ob.RurGrid.tekst(kol::Dn, 1), "Rura_o_bardzo_dl");
     EXPECT_EQ(ob.RurGrid.tekst(kol::Dzew, 2), "abc");
@@ -152,7 +164,8 @@ TEST(KatalogRurOdczyt, MissingFileChangesNothing) {
 }
 
 TEST(KatalogRurZapis, BadCellStopsTheWriteAndKeepsTheOldFile) {
-    const fs::path folder = fs::temp_directory_path() / ("kelmor_rur_" + std::to_string(::getpid()));
+    const fs::path folder =
+        fs::temp_directory_path() / ("kelmor_rur_" + std::to_string(::getpid()));
     fs::create_directories(folder);
     const std::string p = (folder / "rury.rur").string();
     ASSERT_TRUE(zapiszAtomowo(p, "stary katalog"));

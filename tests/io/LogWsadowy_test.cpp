@@ -38,17 +38,19 @@ TEST(LogWsadowy, EveryOutcomeLeavesItsLines) {
                                   "Wyniki w pliku /dane/sieć_Wyniki.XML"}));
 
     ASSERT_TRUE(zapiszPoczatekLogu(k, log, true, we, "Metoda dokładna"));
-    ASSERT_TRUE(zapiszPrzerwanieDoLogu(k, log, we, "Przerwano na etapie doboru średnic.",
-                                       "Minimalne dopuszczalne ciśnienie w sieci jest większe od ciśnienia w źródle."));
-    EXPECT_EQ(bajty(log),
-              cp1250({"false", "Dane z pliku /dane/sieć.xml", "Przerwano na etapie doboru średnic.",
-                      "Minimalne dopuszczalne ciśnienie w sieci jest większe od ciśnienia w źródle."}));
+    ASSERT_TRUE(zapiszPrzerwanieDoLogu(
+        k, log, we, "Przerwano na etapie doboru średnic.",
+        "Minimalne dopuszczalne ciśnienie w sieci jest większe od ciśnienia w źródle."));
+    EXPECT_EQ(
+        bajty(log),
+        cp1250({"false", "Dane z pliku /dane/sieć.xml", "Przerwano na etapie doboru średnic.",
+                "Minimalne dopuszczalne ciśnienie w sieci jest większe od ciśnienia w źródle."}));
 
     ASSERT_TRUE(zapiszPoczatekLogu(k, log, true, we, "Metoda uniwersalna"));
     ASSERT_TRUE(zapiszNiezakonczenieDoLogu(k, log, we, "Nie policzono wszystkich odcinków."));
-    EXPECT_EQ(bajty(log), cp1250({"false", "Dane z pliku /dane/sieć.xml",
-                                  "Obliczenia nie zostały zakończone",
-                                  "Nie policzono wszystkich odcinków."}));
+    EXPECT_EQ(bajty(log),
+              cp1250({"false", "Dane z pliku /dane/sieć.xml", "Obliczenia nie zostały zakończone",
+                      "Nie policzono wszystkich odcinków."}));
 
     ASSERT_TRUE(zapiszPoczatekLogu(k, log, true, we, "Metoda dokładna"));
     ASSERT_TRUE(dopiszBrakRozwiazaniaDoLogu(k, log));
@@ -68,7 +70,8 @@ TEST(LogWsadowy, AppendingToAMissingLogCreatesIt) {
 TEST(LogWsadowy, LogThatCannotBeWrittenIsReported) {
     Folder f;
     RejestratorKomunikatow k;
-    EXPECT_FALSE(zapiszPoczatekLogu(k, f.plik("brak/folderu.Log"), true, "a.xml", "Metoda dokładna"));
+    EXPECT_FALSE(
+        zapiszPoczatekLogu(k, f.plik("brak/folderu.Log"), true, "a.xml", "Metoda dokładna"));
     ASSERT_EQ(k.wpisy.size(), 1u);
     EXPECT_EQ(k.wpisy[0].rodzaj, RejestratorKomunikatow::Rodzaj::BladWeWy);
 }

@@ -14,15 +14,21 @@ using namespace kelmor;
 
 namespace {
 
-std::string sp(int n) { return std::string(n, ' '); }
-std::string cp(const std::string& utf8) { return naCp1250(utf8).tekst; }
+std::string sp(int n) {
+    return std::string(n, ' ');
+}
+std::string cp(const std::string& utf8) {
+    return naCp1250(utf8).tekst;
+}
 
 std::string wczytaj(const std::string& sciezka) {
     std::string d;
     EXPECT_TRUE(wczytajPlik(sciezka, d)) << sciezka;
     return d;
 }
-std::string przyklad(const char* nazwa) { return std::string(KELMOR_EXAMPLES_DIR) + "/" + nazwa; }
+std::string przyklad(const char* nazwa) {
+    return std::string(KELMOR_EXAMPLES_DIR) + "/" + nazwa;
+}
 
 // Lines joined with CR LF, converted to Windows-1250.
 std::string plik(std::initializer_list<std::string> linie) {
@@ -60,9 +66,9 @@ void malaSiec(Obiekt& ob) {
     ob.liczbaZrodel = 1;
     Tabela& g = ob.Grid;
     ob.domyslneWiersza(1);
-    const char* teksty[] = {"",    "1",   "ul. Łąkowa", "ZR", "A",   "PE90", "12.5", "5",      "10",
-                            "1.2", "4",   "2.5",        "jest", "2", "3.5",  "10",   "20", "101.25",
-                            "0.01", "1 szt"};
+    const char* teksty[] = {"",    "1",  "ul. Łąkowa", "ZR",     "A",    "PE90", "12.5",
+                            "5",   "10", "1.2",        "4",      "2.5",  "jest", "2",
+                            "3.5", "10", "20",         "101.25", "0.01", "1 szt"};
     for (int k = 1; k < 20; ++k) g.ustawTekst(k, 1, teksty[k]);
     auto& lista = g.zapewnijRekord<ListaPrzylaczy>(kol::PoborOdc, 1);
     lista.pozycje.push_back({"Sklep", 2, 1, 1, {}});
@@ -90,9 +96,9 @@ TEST(PlikDanychZapis, WritesFormat123FieldByField) {
         "1",
         " " + sp(14) + "ZR" + "    2.50000" + "   100.00" + " 0 0",
         "    1 ul. Łąkowa",
-        sp(14) + "ZR " + sp(15) + "A " + sp(12) + "PE90" + "    12.50" + "     5.00" + " 1" + "   0.010" +
-            "       10" + "    1.20" + "        4" + "    2.50" + " jest" + "    2.000" + "    3.500" +
-            "   101.25" + " 10 20",
+        sp(14) + "ZR " + sp(15) + "A " + sp(12) + "PE90" + "    12.50" + "     5.00" + " 1" +
+            "   0.010" + "       10" + "    1.20" + "        4" + "    2.50" + " jest" +
+            "    2.000" + "    3.500" + "   101.25" + " 10 20",
         "1 ZR-A",
         "0 0 " + sp(15) + "0 " + sp(15) + "0" + "    0.00" + "    0.000",
         sp(14) + "10 " + sp(14) + "20",
@@ -140,8 +146,13 @@ TEST(PlikDanychZapis, RoundTripKeepsEveryCellRecordOptionAndRoute) {
     // A second row ending at the start node, reversed once, withdrawn.
     g.ustawLiczbeWierszy(3);
     ob.domyslneWiersza(2);
-    const char* teksty[] = {"", "7", "ul. Żwirki i Wigury", "B", "ZR", "63", "40", "0", "3", "0.8",
-                            "0", "0", "brak", "0", "1.25", "-5", "7", "99.50", "0.1", "0 szt"};
+    const char* teksty[] = {"",     "7",    "ul. Żwirki i Wigury",
+                            "B",    "ZR",   "63",
+                            "40",   "0",    "3",
+                            "0.8",  "0",    "0",
+                            "brak", "0",    "1.25",
+                            "-5",   "7",    "99.50",
+                            "0.1",  "0 szt"};
     for (int k = 1; k < 20; ++k) g.ustawTekst(k, 2, teksty[k]);
     g.zapewnijRekord<TWycof>(kol::NumerOdcinka, 2).wycofany = 1;
     auto& kier = g.zapewnijRekord<TkierunekOdcinka>(kol::NazwaOdcinka, 2);
@@ -356,11 +367,14 @@ namespace {
 std::string linieDE() {
     return "0 0 " + sp(15) + "0 " + sp(15) + "0 0 0\r\n" + sp(15) + "0 " + sp(15) + "0\r\n";
 }
-std::string linia3() { return "2     1.5000 10.00   0.6000   39.500 2   0.0100     5.00"; }
+std::string linia3() {
+    return "2     1.5000 10.00   0.6000   39.500 2   0.0100     5.00";
+}
 std::string linieOdcinka(const std::string& w1, const std::string& w2, int szer) {
     auto n = [szer](const std::string& s) { return std::string(szer - s.size(), ' ') + s; };
     return n(w1) + " " + n(w2) + " " + n("90") +
-           "    12.50     5.00 0   0.010        1    1.20        0    0.00 brak    0.000    0.000   101.00 1 2";
+           "    12.50     5.00 0   0.010        1    1.20        0    0.00 brak    0.000    0.000  "
+           " 101.00 1 2";
 }
 
 }  // namespace
@@ -385,7 +399,8 @@ TEST(PlikDanychOdczyt, NameWidthDetection) {
         t += p.zrodlo.empty() ? "0\r\n" : "1\r\n" + p.zrodlo + "\r\n";
         t += "    1 a\r\n" + linieOdcinka("W1", "W2", p.szerokosc) + "\r\nPro=  0\r\nPrw=  0\r\n";
         t += "    2 b\r\n" + linieOdcinka(w, "W3", p.szerokosc) + "\r\nPro=  0\r\nPrw=  0\r\n";
-        t += "-2 " + std::string(p.szerokosc - 2, ' ') + "W1 " + std::string(p.szerokosc - 2, ' ') + "W2\r\n";
+        t += "-2 " + std::string(p.szerokosc - 2, ' ') + "W1 " + std::string(p.szerokosc - 2, ' ') +
+             "W2\r\n";
         Obiekt ob;
         RejestratorKomunikatow k;
         ASSERT_TRUE(czytajDaneZTekstu(ob, k, t)) << ::testing::PrintToString(k.teksty());
@@ -400,7 +415,8 @@ TEST(PlikDanychOdczyt, NameWidthDetection) {
 }
 
 TEST(PlikDanychOdczyt, Format120And121AndTabsInTheFirstLine) {
-    std::string t = "T\r\n120\r\n" + linia3() + "\r\n0 0 0 0 0 0 0 0 0\r\n1\r\n ZR\t2.5\t100 0 0\r\n";
+    std::string t =
+        "T\r\n120\r\n" + linia3() + "\r\n0 0 0 0 0 0 0 0 0\r\n1\r\n ZR\t2.5\t100 0 0\r\n";
     t += "    1 ul. Polna\r\n" + linieOdcinka("ZR", "W2", 16) + "\r\n";
     t += "    2 ul. Polna\r\n" + linieOdcinka("W2", "W3", 16) + "\r\n";
     Obiekt ob;
@@ -417,9 +433,11 @@ TEST(PlikDanychOdczyt, Format120And121AndTabsInTheFirstLine) {
 TEST(PlikDanychOdczyt, CellForms) {
     std::string t = "T\r\n123\r\n" + linia3() + "\r\n0 0 0 0 0 0 0 0 0\r\n1\r\n";
     t += " ZR 0.00250 123.456 5 6\r\n";
-    t += "   12\r\n" + std::string(14, ' ') + "ZR " + std::string(14, ' ') + "W2 " + std::string(14, ' ') +
+    t += "   12\r\n" + std::string(14, ' ') + "ZR " + std::string(14, ' ') + "W2 " +
+         std::string(14, ' ') +
          "90  -12.50 2.123456789 1 0.01 3 1.23456789 4 0.5 jest 1e-7 2 101.256 7 8\r\n";
-    t += "-1   ZR-W2  \r\n" + linieDE() + "Pro=  0\r\nPrw=  0\r\n   15\r\n    0.0000     0.0000         1\r\n";
+    t += "-1   ZR-W2  \r\n" + linieDE() +
+         "Pro=  0\r\nPrw=  0\r\n   15\r\n    0.0000     0.0000         1\r\n";
     Obiekt ob;
     RejestratorKomunikatow k;
     ASSERT_TRUE(czytajDaneZTekstu(ob, k, t)) << ::testing::PrintToString(k.teksty());
@@ -453,8 +471,9 @@ TEST(PlikDanychOdczyt, TrailingBlankLinesAreSkipped) {
 
 TEST(PlikDanychOdczyt, Gdo122WithoutSourcesReadsNames16Wide) {
     std::string t = "T\r\n122\r\n" + linia3() + "\r\n0 0 0 0 0 0 0 0 0\r\n0\r\n";
-    t += "    1 ul. A\r\n" + std::string(12, ' ') + "ABCD ID1\r\n0 100 1 2 " + std::string(12, ' ') +
-         "EFGH ID2\r\n" + std::string(14, ' ') + "90    12.50     5.00 0   0.010 0 0 0 0 brak 0 0 0 0 0\r\n";
+    t += "    1 ul. A\r\n" + std::string(12, ' ') + "ABCD ID1\r\n0 100 1 2 " +
+         std::string(12, ' ') + "EFGH ID2\r\n" + std::string(14, ' ') +
+         "90    12.50     5.00 0   0.010 0 0 0 0 brak 0 0 0 0 0\r\n";
     t += "Pro=  0\r\nPrw=  0\r\n";
     Obiekt ob;
     RejestratorKomunikatow k;
@@ -470,8 +489,8 @@ TEST(PlikDanychOdczyt, Gdo122WithoutSourcesReadsNames16Wide) {
 TEST(PlikDanychOdczyt, Failures) {
     const std::string naglowek = "Tytuł\r\n123\r\n" + linia3() + "\r\n0 0 0 0 0 0 0 0 0\r\n";
     const std::string zrodlo = "1\r\n ZR 2.5 100 0 0\r\n";
-    const std::string odcinek = "    1 a\r\n" + linieOdcinka("ZR", "W2", 16) +
-                                "\r\n1 ZR-W2\r\n" + linieDE() + "Pro=  0\r\nPrw=  0\r\n";
+    const std::string odcinek = "    1 a\r\n" + linieOdcinka("ZR", "W2", 16) + "\r\n1 ZR-W2\r\n" +
+                                linieDE() + "Pro=  0\r\nPrw=  0\r\n";
     const std::string bladSieci = "Błąd odczytu Tabeli Opisu Sieci lub Trasy";
     struct Przypadek {
         const char* opis;
@@ -480,32 +499,56 @@ TEST(PlikDanychOdczyt, Failures) {
         int odcinkow;  // rows read (-1: the table was not touched)
     };
     const Przypadek przypadki[] = {
-        {"pressure unit 7", "T\r\n123\r\n7 0 10 0.6 40 2 0.1 0\r\n0 0 0 0 0 0 0 0 0\r\n0\r\n",
-         {"Plik nie zawiera poprawnych danych"}, -1},
-        {"urbanisation 0", "T\r\n123\r\n2 0 10 0.6 40 0 0.1 0\r\n0 0 0 0 0 0 0 0 0\r\n0\r\n",
-         {"Plik nie zawiera poprawnych danych"}, -1},
+        {"pressure unit 7",
+         "T\r\n123\r\n7 0 10 0.6 40 2 0.1 0\r\n0 0 0 0 0 0 0 0 0\r\n0\r\n",
+         {"Plik nie zawiera poprawnych danych"},
+         -1},
+        {"urbanisation 0",
+         "T\r\n123\r\n2 0 10 0.6 40 0 0.1 0\r\n0 0 0 0 0 0 0 0 0\r\n0\r\n",
+         {"Plik nie zawiera poprawnych danych"},
+         -1},
         {"empty file", "", {"Plik nie zawiera poprawnych danych"}, -1},
-        {"unreadable header number", "T\r\n123\r\n2 x 10 0.6 40 2 0.1 0\r\n0 0 0 0 0 0 0 0 0\r\n0\r\n" + odcinek,
-         {"Błąd odczytu części wstępnej"}, 1},
-        {"unreadable source", naglowek + "2\r\n ZR 2.5 100 0 0\r\n" + std::string(15, ' ') + "Z2 zle 1 2 3\r\n",
-         {"Błąd odczytu tabeli źródeł"}, -1},
-        {"a billion sources", naglowek + "1000000000\r\n ZR 2.5 100 0 0\r\n", {"Błąd odczytu tabeli źródeł"}, -1},
-        {"unreadable segment", naglowek + zrodlo + odcinek + "    2 b\r\n" + linieOdcinka("W2", "W3", 16) + "x\r\n",
-         {bladSieci}, 1},
+        {"unreadable header number",
+         "T\r\n123\r\n2 x 10 0.6 40 2 0.1 0\r\n0 0 0 0 0 0 0 0 0\r\n0\r\n" + odcinek,
+         {"Błąd odczytu części wstępnej"},
+         1},
+        {"unreadable source",
+         naglowek + "2\r\n ZR 2.5 100 0 0\r\n" + std::string(15, ' ') + "Z2 zle 1 2 3\r\n",
+         {"Błąd odczytu tabeli źródeł"},
+         -1},
+        {"a billion sources",
+         naglowek + "1000000000\r\n ZR 2.5 100 0 0\r\n",
+         {"Błąd odczytu tabeli źródeł"},
+         -1},
+        {"unreadable segment",
+         naglowek + zrodlo + odcinek + "    2 b\r\n" + linieOdcinka("W2", "W3", 16) + "x\r\n",
+         {bladSieci},
+         1},
         {"fittings that never add up",
-         naglowek + zrodlo + "    1 a\r\n" + std::string(14, ' ') + "ZR " + std::string(14, ' ') + "W2 " +
-             std::string(14, ' ') + "90 12.5 5 3 0.01 0 0 0 0 brak 0 0 0 0 0\r\n1 ZR-W2\r\n" + linieDE() +
+         naglowek + zrodlo + "    1 a\r\n" + std::string(14, ' ') + "ZR " + std::string(14, ' ') +
+             "W2 " + std::string(14, ' ') +
+             "90 12.5 5 3 0.01 0 0 0 0 brak 0 0 0 0 0\r\n1 ZR-W2\r\n" + linieDE() +
              "Pro=  0\r\nPrw=  0\r\n   15\r\n 1 0 0\r\n   16\r\n 0 0 1\r\n",
-         {bladSieci}, 0},
-        {"a billion connections", naglowek + zrodlo + "    1 a\r\n" + linieOdcinka("ZR", "W2", 16) +
-                                      "\r\n1 ZR-W2\r\n" + linieDE() + "Pro=1000000000\r\n",
-         {bladSieci}, 0},
-        {"negative connection count", naglowek + zrodlo + "    1 a\r\n" + linieOdcinka("ZR", "W2", 16) +
-                                          "\r\n1 ZR-W2\r\n" + linieDE() + "Pro= -1\r\n",
-         {bladSieci}, 0},
-        {"a route of a billion nodes", naglowek + zrodlo + odcinek + "-1000000000 " + std::string(14, ' ') + "ZR\r\n",
-         {bladSieci}, 1},
-        {"the smallest integer as route", naglowek + zrodlo + odcinek + "-2147483648\r\n", {bladSieci}, 1},
+         {bladSieci},
+         0},
+        {"a billion connections",
+         naglowek + zrodlo + "    1 a\r\n" + linieOdcinka("ZR", "W2", 16) + "\r\n1 ZR-W2\r\n" +
+             linieDE() + "Pro=1000000000\r\n",
+         {bladSieci},
+         0},
+        {"negative connection count",
+         naglowek + zrodlo + "    1 a\r\n" + linieOdcinka("ZR", "W2", 16) + "\r\n1 ZR-W2\r\n" +
+             linieDE() + "Pro= -1\r\n",
+         {bladSieci},
+         0},
+        {"a route of a billion nodes",
+         naglowek + zrodlo + odcinek + "-1000000000 " + std::string(14, ' ') + "ZR\r\n",
+         {bladSieci},
+         1},
+        {"the smallest integer as route",
+         naglowek + zrodlo + odcinek + "-2147483648\r\n",
+         {bladSieci},
+         1},
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.opis);
@@ -530,7 +573,8 @@ TEST(PlikDanychOdczyt, UnitOutOfRangeKeepsTitleAndTablesAndAValidUnit) {
     Obiekt ob;
     ob.Grid.ustawTekst(kol::NumerOdcinka, 1, "5");
     RejestratorKomunikatow k;
-    EXPECT_FALSE(czytajDaneZTekstu(ob, k, cp("Nowy tytuł\r\n123\r\n7 0.5 12 0.6 40 2 0.1 0\r\n0 0 0 0 0 0 0 0 0\r\n")));
+    EXPECT_FALSE(czytajDaneZTekstu(
+        ob, k, cp("Nowy tytuł\r\n123\r\n7 0.5 12 0.6 40 2 0.1 0\r\n0 0 0 0 0 0 0 0 0\r\n")));
     EXPECT_EQ(ob.parametry.Tytul, "Nowy tytuł");
     EXPECT_EQ(ob.parametry.TcGazu, 12);
     EXPECT_EQ(ob.parametry.jednostkaP, 2);  // never an index outside the unit list

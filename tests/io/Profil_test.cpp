@@ -21,7 +21,9 @@ std::string plikPro(const std::vector<std::string>& linie, const char* koniec = 
 
 // An editor document with one source S1 (its elevation and coordinates to be
 // filled by the import).
-void zrodloS1(Obiekt& ob) { ob.ZrodlaGrid.ustawTekst(kol::NazwaZrodla, 1, "S1"); }
+void zrodloS1(Obiekt& ob) {
+    ob.ZrodlaGrid.ustawTekst(kol::NazwaZrodla, 1, "S1");
+}
 
 std::vector<std::string> wiersz(const Tabela& g, int w) {
     std::vector<std::string> r;
@@ -47,8 +49,9 @@ TEST(Profil, NewDataFromTheExampleWithCatalogueAndConnectors) {
     EXPECT_TRUE(ob.ListBoxAnalizaDanych.empty());
 
     // Row 1: "120,5" and "200,1" read with a decimal comma.
-    EXPECT_EQ(wiersz(g, 1), (std::vector<std::string>{"1", "", "S1", "A", "de110", "120.5", "10", "0", "0", "0", "0",
-                                                       "brak", "0", "0", "1100", "2000", "201.50", "0.1", "0"}));
+    EXPECT_EQ(wiersz(g, 1), (std::vector<std::string>{"1", "", "S1", "A", "de110", "120.5", "10",
+                                                      "0", "0", "0", "0", "brak", "0", "0", "1100",
+                                                      "2000", "201.50", "0.1", "0"}));
     const auto* kier = g.rekordTypu<TkierunekOdcinka>(kol::NazwaOdcinka, 1);
     EXPECT_EQ(kier->identyfikator, "P-001");
     EXPECT_EQ(kier->znak, 1);
@@ -61,8 +64,9 @@ TEST(Profil, NewDataFromTheExampleWithCatalogueAndConnectors) {
     // Row 7 ends in a node with a Polish name.
     EXPECT_EQ(g.tekst(kol::WezelKonc, 7), "Łąka");
     // Coincident C1 (row 5) and C (row 3): one connector from the earlier row's node.
-    EXPECT_EQ(wiersz(g, 8), (std::vector<std::string>{"8", "dodatkowy1", "C", "C1", "de63", "0", "10", "0", "0", "0",
-                                                       "0", "brak", "0", "0", "1185", "2060", "202.80", "0.1", "0"}));
+    EXPECT_EQ(wiersz(g, 8), (std::vector<std::string>{"8", "dodatkowy1", "C", "C1", "de63", "0",
+                                                      "10", "0", "0", "0", "0", "brak", "0", "0",
+                                                      "1185", "2060", "202.80", "0.1", "0"}));
     const auto* s8 = g.rekordTypu<TdaneNWP>(kol::WezelPocz, 8);
     EXPECT_EQ(s8->X, 1185);
     EXPECT_DOUBLE_EQ(s8->dokladneY, 2060);
@@ -71,8 +75,9 @@ TEST(Profil, NewDataFromTheExampleWithCatalogueAndConnectors) {
     EXPECT_EQ(g.rekordTypu<TkierunekOdcinka>(kol::NazwaOdcinka, 8)->identyfikator, "dodatkowy1");
     // Row 6 starts at C, which also lies on C1: the same pair, no second connector.
     // Row 7 starts at K1 on E, the end of row 6: a connector from E to K1.
-    EXPECT_EQ(wiersz(g, 9), (std::vector<std::string>{"9", "dodatkowy2", "E", "K1", "de40", "0", "10", "0", "0", "0",
-                                                       "0", "brak", "0", "0", "1225", "2060", "203.00", "0.1", "0"}));
+    EXPECT_EQ(wiersz(g, 9), (std::vector<std::string>{"9", "dodatkowy2", "E", "K1", "de40", "0",
+                                                      "10", "0", "0", "0", "0", "brak", "0", "0",
+                                                      "1225", "2060", "203.00", "0.1", "0"}));
     // The catalogue part, commas turned into points.
     ASSERT_EQ(ob.RurGrid.liczbaWierszy(), 5);
     EXPECT_EQ(ob.RurGrid.tekst(kol::Dn, 1), "de40");
@@ -176,14 +181,17 @@ TEST(Profil, ReadErrorsStopTheReadingButKeepTheRowsAndConnectors) {
     const std::vector<Przypadek> przypadki = {
         {"too few fields", {"1 a A B 10 de40 0 0 1 5 5 2", "2 b B C 10 de40 5 5 2 9 9"}, 2},
         {"empty line", {"1 a A B 10 de40 0 0 1 5 5 2", "", "2 b B C 10 de40 5 5 2 9 9 3"}, 2},
-        {"short catalogue line", {"1 a A B 10 de40 0 0 1 5 5 2", "2 b C D 10 de40 5.2 5.1 2 9 9 3", "*", "de40 40"}, 4},
+        {"short catalogue line",
+         {"1 a A B 10 de40 0 0 1 5 5 2", "2 b C D 10 de40 5.2 5.1 2 9 9 3", "*", "de40 40"},
+         4},
     };
     for (const auto& p : przypadki) {
         Obiekt ob;
         RejestratorKomunikatow k;
         EXPECT_FALSE(CzytajPROFILZBajtow(ob, plikPro(p.linie), true, k)) << p.opis;
-        EXPECT_EQ(k.teksty(), (std::vector<std::string>{
-                                  "Błąd importu z PROFIL.\nPodany plik nie zawiera poprawnych danych"}))
+        EXPECT_EQ(k.teksty(),
+                  (std::vector<std::string>{
+                      "Błąd importu z PROFIL.\nPodany plik nie zawiera poprawnych danych"}))
             << p.opis;
         EXPECT_EQ(ob.Grid.liczbaWierszy(), p.wierszy) << p.opis;
     }
@@ -203,18 +211,20 @@ TEST(Profil, NumberErrorIsReportedAndReadingGoesOn) {
 TEST(Profil, LongNamesAreCutWithTheirMessage) {
     Obiekt ob;
     RejestratorKomunikatow k;
-    ASSERT_TRUE(CzytajPROFILZBajtow(ob, plikPro({"1 a Węzeł_o_długiej_nazwie B 1 de40 0 0 1 5 5 2"}), true, k));
+    ASSERT_TRUE(CzytajPROFILZBajtow(
+        ob, plikPro({"1 a Węzeł_o_długiej_nazwie B 1 de40 0 0 1 5 5 2"}), true, k));
     EXPECT_EQ(ob.Grid.tekst(kol::WezelPocz, 1), "Węzeł_o_długiej_");
-    EXPECT_EQ(k.teksty(), (std::vector<std::string>{
-                              "Przekroczenie maksymalnej długości nazwy (do 16 znaków): "
-                              "Węzeł_o_długiej_nazwie"}));
+    EXPECT_EQ(k.teksty(),
+              (std::vector<std::string>{"Przekroczenie maksymalnej długości nazwy (do 16 znaków): "
+                                        "Węzeł_o_długiej_nazwie"}));
 }
 
 TEST(Profil, EveryStarLineStartsTheCatalogueOver) {
     Obiekt ob;
     RejestratorKomunikatow k;
     ASSERT_TRUE(CzytajPROFILZBajtow(
-        ob, plikPro({"1 a A B 1 de40 0 0 1 5 5 2", "*", "a 1 1", "b 2 2", "*", "110 114,3 3,6"}), true, k));
+        ob, plikPro({"1 a A B 1 de40 0 0 1 5 5 2", "*", "a 1 1", "b 2 2", "*", "110 114,3 3,6"}),
+        true, k));
     ASSERT_EQ(ob.RurGrid.liczbaWierszy(), 2);
     EXPECT_EQ(ob.RurGrid.tekst(kol::Dn, 1), "110");
     EXPECT_EQ(ob.RurGrid.tekst(kol::Dzew, 1), "114.3");
@@ -262,7 +272,8 @@ TEST(Profil, ResultsFileMatchesTheHandWrittenLayout) {
     RejestratorKomunikatow k;
     const std::string plik = f.plik("dla_profil.txt");
     ASSERT_TRUE(ZapiszWynikiPROFIL(ob, plik, 1.5, 2.3, k));
-    EXPECT_EQ(bajty(plik), bajty(std::string(KELMOR_TESTDATA_DIR) + "/profil_wyniki_oczekiwane.txt"));
+    EXPECT_EQ(bajty(plik),
+              bajty(std::string(KELMOR_TESTDATA_DIR) + "/profil_wyniki_oczekiwane.txt"));
     EXPECT_EQ(k.teksty(), (std::vector<std::string>{"Błąd w zapisie liczby: ????"}));
 }
 

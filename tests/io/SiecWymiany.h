@@ -24,9 +24,8 @@ struct Folder {
     fs::path sciezka;
     Folder() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        sciezka = fs::temp_directory_path() /
-                  ("kelmor_wymiana_" + std::to_string(::getpid()) + "_" + info->test_suite_name() +
-                   "_" + info->name());
+        sciezka = fs::temp_directory_path() / ("kelmor_wymiana_" + std::to_string(::getpid()) +
+                                               "_" + info->test_suite_name() + "_" + info->name());
         fs::remove_all(sciezka);
         fs::create_directories(sciezka);
     }
@@ -84,13 +83,26 @@ inline void zbudujOsiedle(Obiekt& ob) {
 
     Tabela& g = ob.Grid;
     g.ustawLiczbeWierszy(7);
-    //           Nr   nazwa        pocz  konc  Dn       L        %    8     9      10   11     12      13     14    X     Y     rz        chr   opory
-    ustawWiersz(g, 1, {"1", "Główna", "S1", "A", "de110", "120.5", "10", "0", "0", "0", "0", "brak", "0", "0", "0", "120", "112.50", "0.1", "0 szt"});
-    ustawWiersz(g, 2, {"2", "Leśna", "A", "B", "de90", "85", "10", "12", "1.2", "8", "2.1", "jest", "0", "0", "90", "120", "113.20", "0.1", "0 szt"});
-    ustawWiersz(g, 3, {"3", "Żytnia", "B", "C", "de63", "60", "10", "6", "1.2", "6", "2.1", "brak", "1.5", "0", "90", "200", "114.00", "0.1", "0 szt"});
-    ustawWiersz(g, 4, {"4", "Polna", "A", "D", "de63", "70", "10", "10", "1.2", "4", "2.1", "brak", "0", "3.2", "0", "200", "113.80", "0.1", "0 szt"});
-    ustawWiersz(g, 5, {"5", "", "D", "C", "de63", "90", "10", "0", "0", "0", "0", "brak", "0", "0", "90", "200", "114.00", "0.1", "0 szt"});
-    ustawWiersz(g, 6, {"6", "Ślepa", "C", "E", "de40", "40", "10", "3", "1.2", "3", "2.1", "brak", "0", "0", "150", "200", "114.60", "0.1", "0 szt"});
+    //           Nr   nazwa        pocz  konc  Dn       L        %    8     9      10   11     12 13
+    //           14    X     Y     rz        chr   opory
+    ustawWiersz(g, 1,
+                {"1", "Główna", "S1", "A", "de110", "120.5", "10", "0", "0", "0", "0", "brak", "0",
+                 "0", "0", "120", "112.50", "0.1", "0 szt"});
+    ustawWiersz(g, 2,
+                {"2", "Leśna", "A", "B", "de90", "85", "10", "12", "1.2", "8", "2.1", "jest", "0",
+                 "0", "90", "120", "113.20", "0.1", "0 szt"});
+    ustawWiersz(g, 3,
+                {"3", "Żytnia", "B", "C", "de63", "60", "10", "6", "1.2", "6", "2.1", "brak", "1.5",
+                 "0", "90", "200", "114.00", "0.1", "0 szt"});
+    ustawWiersz(g, 4,
+                {"4", "Polna", "A", "D", "de63", "70", "10", "10", "1.2", "4", "2.1", "brak", "0",
+                 "3.2", "0", "200", "113.80", "0.1", "0 szt"});
+    ustawWiersz(g, 5,
+                {"5", "", "D", "C", "de63", "90", "10", "0", "0", "0", "0", "brak", "0", "0", "90",
+                 "200", "114.00", "0.1", "0 szt"});
+    ustawWiersz(g, 6,
+                {"6", "Ślepa", "C", "E", "de40", "40", "10", "3", "1.2", "3", "2.1", "brak", "0",
+                 "0", "150", "200", "114.60", "0.1", "0 szt"});
     for (int w = 1; w <= 6; ++w) {
         auto& kier = g.zapewnijRekord<TkierunekOdcinka>(kol::NazwaOdcinka, w);
         kier.znak = 1;

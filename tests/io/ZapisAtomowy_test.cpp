@@ -4,8 +4,8 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
 #include <unistd.h>
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>

@@ -40,7 +40,8 @@ TEST(TrasaZTekstu, Cases) {
         {"A, B", {{"A", 0}, {" B", 0}}, {"Nie ma takiego odcinka: (A -  B)"}},
         {"", {}, {}},
         {"A", {{"A", 0}}, {}},
-        {"ABCDEFGHIJKLMNOPQRST,A", {{"ABCDEFGHIJKLMNOP", 0}, {"A", 0}},
+        {"ABCDEFGHIJKLMNOPQRST,A",
+         {{"ABCDEFGHIJKLMNOP", 0}, {"A", 0}},
          {"Nie ma takiego odcinka: (ABCDEFGHIJKLMNOP - A)"}},
     };
     for (const auto& p : przypadki) {
@@ -83,7 +84,8 @@ TEST(TrasaZTekstu, AgreesWithFindSegment) {
     std::vector<TMojaTr> oczekiwana = {{nazwy[0], 0}};
     for (std::size_t i = 1; i < nazwy.size(); ++i) {
         double d = 0;
-        const bool ok = nazwy[i] == przytnij(nazwy[i]) && znajdzOdcinek(ob, k2, nazwy[i - 1], nazwy[i], d);
+        const bool ok =
+            nazwy[i] == przytnij(nazwy[i]) && znajdzOdcinek(ob, k2, nazwy[i - 1], nazwy[i], d);
         if (nazwy[i] != przytnij(nazwy[i]))
             k2.informacja("Nie ma takiego odcinka: (" + nazwy[i - 1] + " - " + nazwy[i] + ")");
         oczekiwana.push_back({nazwy[i], ok ? d : 0});

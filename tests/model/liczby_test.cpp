@@ -28,14 +28,11 @@ INSTANTIATE_TEST_SUITE_P(
                       PrzypadekOgolny{1, 8, "1"}, PrzypadekOgolny{125.5, 8, "125.5"},
                       PrzypadekOgolny{0.1, 15, "0.1"}, PrzypadekOgolny{-2.5, 4, "-2.5"},
                       // rounding to p significant digits, trailing zeros dropped
-                      PrzypadekOgolny{3.14159265, 4, "3.142"},
-                      PrzypadekOgolny{1.99999, 4, "2"},
+                      PrzypadekOgolny{3.14159265, 4, "3.142"}, PrzypadekOgolny{1.99999, 4, "2"},
                       PrzypadekOgolny{123456.7, 8, "123456.7"},
                       // exponent when the decimal exponent is not below p ...
-                      PrzypadekOgolny{12345, 4, "1.235E4"},
-                      PrzypadekOgolny{1e20, 8, "1E20"},
-                      PrzypadekOgolny{9999.9, 4, "1E4"},
-                      PrzypadekOgolny{1234, 4, "1234"},
+                      PrzypadekOgolny{12345, 4, "1.235E4"}, PrzypadekOgolny{1e20, 8, "1E20"},
+                      PrzypadekOgolny{9999.9, 4, "1E4"}, PrzypadekOgolny{1234, 4, "1234"},
                       // ... or below -5
                       PrzypadekOgolny{0.00001, 8, "0.00001"},
                       PrzypadekOgolny{0.0000015, 8, "1.5E-6"},
@@ -47,9 +44,9 @@ TEST(FormatStaly, ZaokraglaDoCyfrZnaczacychIPokazujeDMiejsc) {
         int p, d;
         const char* o;
     } przypadki[] = {
-        {12.345, 4, 2, "12.35"},   {12.3, 8, 2, "12.30"},     {0, 8, 2, "0.00"},
-        {1234.5678, 4, 2, "1235.00"}, {-0.001, 4, 2, "0.00"}, {-3.456, 8, 1, "-3.5"},
-        {100, 4, 0, "100"},        {123456, 4, 2, "1.235E+5"},
+        {12.345, 4, 2, "12.35"},      {12.3, 8, 2, "12.30"},      {0, 8, 2, "0.00"},
+        {1234.5678, 4, 2, "1235.00"}, {-0.001, 4, 2, "0.00"},     {-3.456, 8, 1, "-3.5"},
+        {100, 4, 0, "100"},           {123456, 4, 2, "1.235E+5"},
     };
     for (const auto& c : przypadki)
         EXPECT_EQ(formatStaly(c.v, c.p, c.d), c.o) << c.v << " " << c.p << "/" << c.d;
@@ -72,9 +69,8 @@ TEST(NaLiczbe, PrzyjmujeZapisZKropka) {
     struct {
         const char* t;
         double v;
-    } dobre[] = {{"0", 0},       {"1.5", 1.5},   {" 2.25 ", 2.25}, {"-3", -3},
-                 {"+4.5", 4.5},  {".5", 0.5},    {"5.", 5},        {"1e3", 1000},
-                 {"1.5E-2", 0.015}, {"1e-400", 0}};
+    } dobre[] = {{"0", 0},    {"1.5", 1.5}, {" 2.25 ", 2.25}, {"-3", -3},        {"+4.5", 4.5},
+                 {".5", 0.5}, {"5.", 5},    {"1e3", 1000},    {"1.5E-2", 0.015}, {"1e-400", 0}};
     for (const auto& c : dobre) {
         auto v = naLiczbe(c.t);
         ASSERT_TRUE(v.has_value()) << c.t;
@@ -83,8 +79,8 @@ TEST(NaLiczbe, PrzyjmujeZapisZKropka) {
 }
 
 TEST(NaLiczbe, OdrzucaWszystkoInne) {
-    for (const char* t : {"", " ", "-", "+", "1,5", "1e999", "nan", "NaN", "inf", "0x10",
-                          "1e", "e5", "1.2.3", "12a", "--1", "1 2", "\xff"})
+    for (const char* t : {"", " ", "-", "+", "1,5", "1e999", "nan", "NaN", "inf", "0x10", "1e",
+                          "e5", "1.2.3", "12a", "--1", "1 2", "\xff"})
         EXPECT_FALSE(naLiczbe(t).has_value()) << t;
     EXPECT_FALSE(naLiczbe(std::string(10000, '9')).has_value() &&
                  std::isinf(*naLiczbe(std::string(10000, '9'))));

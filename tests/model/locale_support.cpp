@@ -23,8 +23,7 @@ std::string ustawLokalePrzecinkowe() {
     std::filesystem::create_directories(dir);
     const std::string cel = (dir / "pl_PL.UTF-8").string();
     if (!std::filesystem::exists(cel)) {
-        const std::string cmd =
-            "localedef -i pl_PL -f UTF-8 '" + cel + "' >/dev/null 2>&1";
+        const std::string cmd = "localedef -i pl_PL -f UTF-8 '" + cel + "' >/dev/null 2>&1";
         if (std::system(cmd.c_str()) != 0 && !std::filesystem::exists(cel)) return "";
     }
     setenv("LOCPATH", dir.c_str(), 1);
@@ -32,6 +31,8 @@ std::string ustawLokalePrzecinkowe() {
     return "";
 }
 
-void przywrocLokaleC() { std::setlocale(LC_ALL, "C"); }
+void przywrocLokaleC() {
+    std::setlocale(LC_ALL, "C");
+}
 
 }  // namespace kelmor::test

@@ -39,8 +39,8 @@ TEST(Parametry, JednostkaCisnienia) {
         int j;
         double f;
         const char* n;
-    } przypadki[] = {{0, 0.001, "Pa"}, {1, 0.1, "hPa"}, {2, 1, "kPa"}, {3, 100, "BAR"},
-                     {4, 1000, "MPa"}};
+    } przypadki[] = {
+        {0, 0.001, "Pa"}, {1, 0.1, "hPa"}, {2, 1, "kPa"}, {3, 100, "BAR"}, {4, 1000, "MPa"}};
     for (const auto& c : przypadki) {
         Parametry p;
         p.PminDop = 2.5;
@@ -87,8 +87,8 @@ TEST(Obiekt, FlagiPoczatkoweIZmianaDanych) {
     struct {
         int kolumna;
         bool wezly;
-    } przypadki[] = {{3, true}, {4, true}, {14, true}, {15, true}, {16, true}, {17, true},
-                     {5, false}, {13, false}, {18, false}, {-1, false}};
+    } przypadki[] = {{3, true},  {4, true},  {14, true},  {15, true},  {16, true},
+                     {17, true}, {5, false}, {13, false}, {18, false}, {-1, false}};
     for (const auto& c : przypadki) {
         Obiekt o;
         o.PotrzebnaAnaliza = false;
@@ -114,7 +114,7 @@ TEST(Obiekt, ZmianaModeluPoborowIPowrotOdtwarzaTeksty) {
     EXPECT_EQ(ob.parametry.sposoby, 1);
     EXPECT_EQ(ob.OpisModeluPoborow, "według taryf");
     for (int k = 8; k <= 11; ++k) EXPECT_EQ(ob.Grid.tekst(k, 1), "0");  // new record: "0"
-    ob.Grid.ustawTekst(9, 2, "4");  // a tariff count typed
+    ob.Grid.ustawTekst(9, 2, "4");                                      // a tariff count typed
 
     ob.zmienSposobPoborow(0);
     EXPECT_EQ(ob.OpisModeluPoborow, "komunalni i ogrzewający");

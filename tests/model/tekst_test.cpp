@@ -16,7 +16,9 @@ TEST(Przytnij, TylkoSpacjeNaKoncach) {
 TEST(Znaki, LiczoneJakoZnakiNieBajty) {
     EXPECT_EQ(liczbaZnakow("Łódź"), 4u);
     EXPECT_EQ(pierwszeZnaki("Żółwiowa-Źródlana", 5), "Żółwi");
-    EXPECT_EQ(liczbaZnakow("a\xff" "b"), 3u);  // an invalid byte counts as one
+    EXPECT_EQ(liczbaZnakow("a\xff"
+                           "b"),
+              3u);  // an invalid byte counts as one
     EXPECT_TRUE(poprawneUtf8("zażółć gęślą jaźń"));
     EXPECT_FALSE(poprawneUtf8("\xc5"));
     EXPECT_FALSE(poprawneUtf8("\xed\xa0\x80"));  // a surrogate
@@ -71,4 +73,6 @@ TEST(Cp1250, ZnakSpozaStronyKodowejOdrzucony) {
     EXPECT_NE(z.blad.find("0xFF"), std::string::npos) << z.blad;
 }
 
-TEST(Tekst, PrzecinekNaKropke) { EXPECT_EQ(przecinekNaKropke("1,5;2,25"), "1.5;2.25"); }
+TEST(Tekst, PrzecinekNaKropke) {
+    EXPECT_EQ(przecinekNaKropke("1,5;2,25"), "1.5;2.25");
+}

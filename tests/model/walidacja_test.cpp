@@ -35,9 +35,10 @@ TEST(ParsujRzeczywista, PrzypadkiIKomunikaty) {
         const char* t;
         bool ok;
         double v;
-    } przypadki[] = {{"", true, 0},     {"-", true, 0},   {"  2.5", true, 2.5}, {"1e3", true, 1000},
-                     {"1,5", false, 7}, {"+", false, 7},  {"1e999", false, 7},  {"nan", false, 7},
-                     {"0x10", false, 7}, {"\xc3\x28", false, 7}};
+    } przypadki[] = {{"", true, 0},         {"-", true, 0},    {"  2.5", true, 2.5},
+                     {"1e3", true, 1000},   {"1,5", false, 7}, {"+", false, 7},
+                     {"1e999", false, 7},   {"nan", false, 7}, {"0x10", false, 7},
+                     {"\xc3\x28", false, 7}};
     for (const auto& c : przypadki) {
         RejestratorKomunikatow k;
         double cel = 7;
@@ -57,16 +58,17 @@ TEST(ParsujCalkowita, PrzypadkiIKomunikaty) {
         const char* t;
         bool ok;
         int v;
-    } przypadki[] = {{"", true, 0},      {"-", true, 0},     {" 12 ", true, 12}, {"-7", true, -7},
-                     {"1.5", false, 3},  {"99999999999", false, 3}, {"x", false, 3}};
+    } przypadki[] = {{"", true, 0},    {"-", true, 0},    {" 12 ", true, 12},
+                     {"-7", true, -7}, {"1.5", false, 3}, {"99999999999", false, 3},
+                     {"x", false, 3}};
     for (const auto& c : przypadki) {
         RejestratorKomunikatow k;
         int cel = 3;
         EXPECT_EQ(parsujCalkowita(k, c.t, cel), c.ok) << c.t;
         EXPECT_EQ(cel, c.v);
         if (!c.ok) {
-            EXPECT_EQ(k.teksty(),
-                      std::vector<std::string>{std::string("Błąd w zapisie liczby całkowitej: ") + c.t});
+            EXPECT_EQ(k.teksty(), std::vector<std::string>{
+                                      std::string("Błąd w zapisie liczby całkowitej: ") + c.t});
         }
     }
 }
@@ -90,9 +92,9 @@ TEST(ParsujNazwe, ObcinaDo16ZnakowZKomunikatem) {
     EXPECT_EQ(parsujNazwe(k, "  Węzeł-ółśćżź12 "), "Węzeł-ółśćżź12");
     EXPECT_TRUE(k.wpisy.empty());
     EXPECT_EQ(parsujNazwe(k, "ABCDEFGHIJKLMNOPQ"), "ABCDEFGHIJKLMNOP");
-    EXPECT_EQ(k.teksty(), std::vector<std::string>{
-                              "Przekroczenie maksymalnej długości nazwy (do 16 znaków): "
-                              "ABCDEFGHIJKLMNOPQ"});
+    EXPECT_EQ(k.teksty(),
+              std::vector<std::string>{"Przekroczenie maksymalnej długości nazwy (do 16 znaków): "
+                                       "ABCDEFGHIJKLMNOPQ"});
 }
 
 TEST(SprawdzWiersz, StanyWierszaSieci) {
@@ -103,33 +105,45 @@ TEST(SprawdzWiersz, StanyWierszaSieci) {
         int kolumna;
     } przypadki[] = {
         {"good", [](Obiekt& o) { wiersz(o, 1, "1", "A", "B"); }, StanWiersza::Dobry, 0},
-        {"only a street name",
-         [](Obiekt& o) { o.Grid.ustawTekst(2, 1, "Polna"); }, StanWiersza::Pusty, 0},
+        {"only a street name", [](Obiekt& o) { o.Grid.ustawTekst(2, 1, "Polna"); },
+         StanWiersza::Pusty, 0},
         {"new row defaults only", [](Obiekt&) {}, StanWiersza::Pusty, 0},
-        {"one key column typed",
-         [](Obiekt& o) { o.Grid.ustawTekst(3, 1, "A"); }, StanWiersza::Niepelny, 0},
-        {"length missing",
-         [](Obiekt& o) { wiersz(o, 1, "1", "A", "B", "100", ""); }, StanWiersza::Niepelny, 0},
-        {"segment number not an integer",
-         [](Obiekt& o) { wiersz(o, 1, "1.5", "A", "B"); }, StanWiersza::Blad, 1},
+        {"one key column typed", [](Obiekt& o) { o.Grid.ustawTekst(3, 1, "A"); },
+         StanWiersza::Niepelny, 0},
+        {"length missing", [](Obiekt& o) { wiersz(o, 1, "1", "A", "B", "100", ""); },
+         StanWiersza::Niepelny, 0},
+        {"segment number not an integer", [](Obiekt& o) { wiersz(o, 1, "1.5", "A", "B"); },
+         StanWiersza::Blad, 1},
         {"dash in an integer column",
-         [](Obiekt& o) { wiersz(o, 1, "1", "A", "B"); o.Grid.ustawTekst(8, 1, "-"); },
+         [](Obiekt& o) {
+             wiersz(o, 1, "1", "A", "B");
+             o.Grid.ustawTekst(8, 1, "-");
+         },
          StanWiersza::Blad, 8},
         {"empty column 13 is an error",
-         [](Obiekt& o) { wiersz(o, 1, "1", "A", "B"); o.Grid.ustawTekst(13, 1, ""); },
+         [](Obiekt& o) {
+             wiersz(o, 1, "1", "A", "B");
+             o.Grid.ustawTekst(13, 1, "");
+         },
          StanWiersza::Blad, 13},
-        {"decimal comma",
-         [](Obiekt& o) { wiersz(o, 1, "1", "A", "B", "100", "12,5"); }, StanWiersza::Blad, 6},
-        {"17-character name",
-         [](Obiekt& o) { wiersz(o, 1, "1", "ABCDEFGHIJKLMNOPQ", "B"); }, StanWiersza::Blad, 3},
+        {"decimal comma", [](Obiekt& o) { wiersz(o, 1, "1", "A", "B", "100", "12,5"); },
+         StanWiersza::Blad, 6},
+        {"17-character name", [](Obiekt& o) { wiersz(o, 1, "1", "ABCDEFGHIJKLMNOPQ", "B"); },
+         StanWiersza::Blad, 3},
         {"later conversion failure wins over a long name",
-         [](Obiekt& o) { wiersz(o, 1, "1", "ABCDEFGHIJKLMNOPQ", "B"); o.Grid.ustawTekst(17, 1, "x"); },
+         [](Obiekt& o) {
+             wiersz(o, 1, "1", "ABCDEFGHIJKLMNOPQ", "B");
+             o.Grid.ustawTekst(17, 1, "x");
+         },
          StanWiersza::Blad, 17},
         {"first conversion failure stops",
-         [](Obiekt& o) { wiersz(o, 1, "1", "A", "B", "100", "x"); o.Grid.ustawTekst(15, 1, "y"); },
+         [](Obiekt& o) {
+             wiersz(o, 1, "1", "A", "B", "100", "x");
+             o.Grid.ustawTekst(15, 1, "y");
+         },
          StanWiersza::Blad, 6},
-        {"16 Polish characters fit",
-         [](Obiekt& o) { wiersz(o, 1, "1", "ĄĆĘŁŃÓŚŹŻąćęłńóś", "B"); }, StanWiersza::Dobry, 0},
+        {"16 Polish characters fit", [](Obiekt& o) { wiersz(o, 1, "1", "ĄĆĘŁŃÓŚŹŻąćęłńóś", "B"); },
+         StanWiersza::Dobry, 0},
     };
     for (const auto& c : przypadki) {
         Obiekt ob;
@@ -197,15 +211,15 @@ TEST(WalidujTabele, KomunikatyBledowKazdejTabeli) {
     } przypadki[] = {
         {"network integer", [](Obiekt& o) { wiersz(o, 1, "x1", "A", "B"); },
          "Błąd liczby całkowitej w wierszu 1 Tabeli Opisu Sieci: x1"},
-        {"network name",
-         [](Obiekt& o) { wiersz(o, 1, "1", "A", "B", "ABCDEFGHIJKLMNOPQ"); },
+        {"network name", [](Obiekt& o) { wiersz(o, 1, "1", "A", "B", "ABCDEFGHIJKLMNOPQ"); },
          "Za długa nazwa węzła lub za długi symbol średnicy nominalnej (tylko do 16 znaków!) "
          "w wierszu 1 Tabeli Opisu Sieci: ABCDEFGHIJKLMNOPQ"},
         {"network real", [](Obiekt& o) { wiersz(o, 1, "1", "A", "B", "100", "1,5"); },
          "Błąd liczby w wierszu 1 Tabeli Opisu Sieci:1,5"},
         {"catalogue name",
          [](Obiekt& o) {
-             for (int k = 1; k <= 3; ++k) o.RurGrid.ustawTekst(k, 1, k == 1 ? "ABCDEFGHIJKLMNOPQR" : "1");
+             for (int k = 1; k <= 3; ++k)
+                 o.RurGrid.ustawTekst(k, 1, k == 1 ? "ABCDEFGHIJKLMNOPQR" : "1");
          },
          "Za długi symbol średnicy nominalnej (tylko do 16 znaków!) w wierszu 1 w katalogu rur: "
          "ABCDEFGHIJKLMNOPQR"},
@@ -216,13 +230,16 @@ TEST(WalidujTabele, KomunikatyBledowKazdejTabeli) {
              o.RurGrid.ustawTekst(3, 1, "b");
          },
          "Błąd liczby w wierszu 1 katalogu rur: b"},
-        {"source name",
-         [](Obiekt& o) { zrodlo(o, 1, "ABCDEFGHIJKLMNOPQ", "2.5"); },
-         "Za długa nazwa węzła (tylko do 16 znaków) w wierszu: 1 w tabeli źródeł ABCDEFGHIJKLMNOPQ"},
+        {"source name", [](Obiekt& o) { zrodlo(o, 1, "ABCDEFGHIJKLMNOPQ", "2.5"); },
+         "Za długa nazwa węzła (tylko do 16 znaków) w wierszu: 1 w tabeli źródeł "
+         "ABCDEFGHIJKLMNOPQ"},
         {"source real", [](Obiekt& o) { zrodlo(o, 1, "Z", "2,5"); },
          "Błąd liczby w wierszu 1 tabeli źródeł: 2,5"},
         {"source integer",
-         [](Obiekt& o) { zrodlo(o, 1, "Z", "2.5"); o.ZrodlaGrid.ustawTekst(5, 1, "1.5"); },
+         [](Obiekt& o) {
+             zrodlo(o, 1, "Z", "2.5");
+             o.ZrodlaGrid.ustawTekst(5, 1, "1.5");
+         },
          "Błąd liczby całkowitej w wierszu 1 tabeli źródeł: 1.5"},
     };
     for (const auto& c : przypadki) {
@@ -264,8 +281,16 @@ TEST(WalidujTabele, ZrodloPrzekazujeRzednaIWspolrzedne) {
 }
 
 TEST(WalidujTabele, ZlyTekstNigdyNiePsujeTabeli) {
-    const std::string zle[] = {"", "-", "+", "1e999", "nan", "0x10", std::string(10000, 'x'),
-                               "\xff\xfe", "ABCDEFGHIJKLMNOPQ", std::string(10000, '9')};
+    const std::string zle[] = {"",
+                               "-",
+                               "+",
+                               "1e999",
+                               "nan",
+                               "0x10",
+                               std::string(10000, 'x'),
+                               "\xff\xfe",
+                               "ABCDEFGHIJKLMNOPQ",
+                               std::string(10000, '9')};
     for (const auto& t : zle) {
         for (int k = 1; k < 20; ++k) {
             Obiekt ob;
@@ -345,9 +370,9 @@ TEST(WezelIOdcinek, SzukanieWTabeli) {
     EXPECT_EQ(l, 12.5);
     EXPECT_EQ(znajdzOdcinek(ob, k, "B", "C", l), 0);
     EXPECT_EQ(znajdzOdcinek(ob, k, "A", "C", l), 0);
-    EXPECT_EQ(k.teksty(), (std::vector<std::string>{"Nie ma takiego węzła!",
-                                                    "Odcinek (B - C) czasowo wycofany",
-                                                    "Nie ma takiego odcinka: (A - C)"}));
+    EXPECT_EQ(k.teksty(),
+              (std::vector<std::string>{"Nie ma takiego węzła!", "Odcinek (B - C) czasowo wycofany",
+                                        "Nie ma takiego odcinka: (A - C)"}));
     EXPECT_FALSE(wierszWycofany(ob.Grid, 1));
     EXPECT_TRUE(wierszWycofany(ob.Grid, 2));
 }

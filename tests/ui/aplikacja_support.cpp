@@ -1,13 +1,13 @@
 // One QApplication for every test of the desktop window, on the offscreen
 // platform so that the tests need no display.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLocale>
-#include <gtest/gtest.h>
 
 namespace {
 
 class SrodowiskoQt : public ::testing::Environment {
-public:
+  public:
     void SetUp() override {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
@@ -21,7 +21,7 @@ public:
         app_ = nullptr;
     }
 
-private:
+  private:
     QApplication* app_ = nullptr;
 };
 

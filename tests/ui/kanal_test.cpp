@@ -1,9 +1,9 @@
 // The message boxes of the desktop program: icon, empty title, buttons.
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "ui/KanalGui.h"
 

@@ -1,5 +1,6 @@
 // The main window driven as a user drives it: keys into the network table,
 // tab switches, closing, the busy panel, the information panel, help.
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,11 +8,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTableWidget>
-#include <QToolButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
-#include <gtest/gtest.h>
+#include <QToolButton>
 
 #include "app/EdycjaTabeli.h"
 #include "engine/Model.h"
@@ -97,7 +97,8 @@ TEST_F(Okno, PowtorzonyNumerOdcinkaZatrzymujeWWierszu) {
 }
 
 TEST_F(Okno, MenuTabeliSaWidoczneTylkoNaJejZakladce) {
-    const QMenu* menu[] = {okno->menuEdycja, okno->menuSzukaj, okno->menuNarzedzia, okno->menuOpcje};
+    const QMenu* menu[] = {okno->menuEdycja, okno->menuSzukaj, okno->menuNarzedzia,
+                           okno->menuOpcje};
     for (int i = 0; i <= static_cast<int>(Zakladka::Obliczenia); ++i) {
         zakladka(static_cast<Zakladka>(i));
         const bool tos = i == static_cast<int>(Zakladka::TOS);
@@ -250,7 +251,7 @@ TEST_F(Okno, WyborWzoruUproszczonego) {
 
 // Records what the busy panel shows at the moment it appears.
 class ObserwatorPanelu : public QObject {
-public:
+  public:
     int pokazan = 0;
     QString tekst;
     bool kursor = false;
