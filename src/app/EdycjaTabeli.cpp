@@ -169,34 +169,21 @@ std::string wpiszDoKomorkiSieci(Edytor& e, int kol, int wiersz, const std::strin
     std::string t = przecinekNaKropke(tekst);
     g.ustawTekst(kol, wiersz, t);
     if (kol >= kol::Qoblicz) return t;
-    switch (kol) {
-        case 1:
-        case 8:
-        case 10:
-        case 15:
-        case 16: {
+    switch (typKolumnySieci(kol)) {
+        case TypKolumny::Calkowita: {
             int v = 0;
             parsujCalkowita(e.kanal, t, v);
             break;
         }
-        case 3:
-        case 4:
-        case 5:
+        case TypKolumny::Nazwa:
             parsujNazwe(e.kanal, t);
             break;
-        case 6:
-        case 7:
-        case 9:
-        case 11:
-        case 13:
-        case 14:
-        case 17:
-        case 18: {
+        case TypKolumny::Rzeczywista: {
             double v = 0;
             parsujRzeczywista(e.kanal, t, v);
             break;
         }
-        default:
+        case TypKolumny::Tekst:
             break;
     }
     e.ob.oznaczZmianeDanych(kol);

@@ -113,6 +113,32 @@ std::string podpowiedzSieci(int k) {
     return kSiec[k].podpowiedz;
 }
 
+TypKolumny typKolumnySieci(int k) {
+    switch (k) {
+        case 1:
+        case 8:
+        case 10:
+        case 15:
+        case 16:
+            return TypKolumny::Calkowita;
+        case 6:
+        case 7:
+        case 9:
+        case 11:
+        case 13:
+        case 14:
+        case 17:
+        case 18:
+            return TypKolumny::Rzeczywista;
+        case 3:
+        case 4:
+        case 5:
+            return TypKolumny::Nazwa;
+        default:
+            return TypKolumny::Tekst;
+    }
+}
+
 int szerokoscKolumnySieci(int k) {
     if (k == 0) return 10;
     if (k == kol::Re) return 90;  // widened once results are written

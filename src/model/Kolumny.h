@@ -55,6 +55,10 @@ constexpr int LiczbaKolumnZrodel = 6;
 constexpr int LiczbaKolumnKatalogu = 4;
 constexpr int DlugoscNazwy = 16;
 
+// What an input column of Grid holds, as parsing and validation read it.
+enum class TypKolumny { Calkowita, Rzeczywista, Nazwa, Tekst };
+TypKolumny typKolumnySieci(int kolumna);
+
 struct Naglowek {
     std::string linia1;
     std::string linia2;

@@ -111,36 +111,23 @@ StanWiersza sprawdzWiersz(const Tabela& t, int w) {
         case RodzajTabeli::Siec: {
             const int ostatnia = std::min(t.liczbaKolumn() - 1, kol::IleOpo);
             for (int k = 1; k <= ostatnia; ++k) {
-                switch (k) {
-                    case 1:
-                    case 8:
-                    case 10:
-                    case 15:
-                    case 16:
+                switch (typKolumnySieci(k)) {
+                    case TypKolumny::Calkowita:
                         if (!calkowita(t, k, w)) {
                             blad(k);
                             return s;
                         }
                         break;
-                    case 6:
-                    case 7:
-                    case 9:
-                    case 11:
-                    case 13:
-                    case 14:
-                    case 17:
-                    case 18:
+                    case TypKolumny::Rzeczywista:
                         if (!rzeczywista(t, k, w)) {
                             blad(k);
                             return s;
                         }
                         break;
-                    case 3:
-                    case 4:
-                    case 5:
+                    case TypKolumny::Nazwa:
                         if (zaDluga(t, k, w)) blad(k);
                         break;
-                    default:
+                    case TypKolumny::Tekst:
                         break;
                 }
             }
@@ -156,11 +143,11 @@ std::string komunikatBledu(RodzajTabeli r, int k, int w, const std::string& cell
     const std::string wiersz = std::to_string(w);
     switch (r) {
         case RodzajTabeli::Siec:
-            if (k == 3 || k == 4 || k == 5)
+            if (typKolumnySieci(k) == TypKolumny::Nazwa)
                 return "Za długa nazwa węzła lub za długi symbol średnicy nominalnej (tylko do 16 "
                        "znaków!) w wierszu " +
                        wiersz + " Tabeli Opisu Sieci: " + cell;
-            if (k == 1 || k == 8 || k == 10 || k == 15 || k == 16)
+            if (typKolumnySieci(k) == TypKolumny::Calkowita)
                 return "Błąd liczby całkowitej w wierszu " + wiersz +
                        " Tabeli Opisu Sieci: " + cell;
             return "Błąd liczby w wierszu " + wiersz + " Tabeli Opisu Sieci:" + cell;
