@@ -65,58 +65,6 @@ std::string wezelKonca(const Tabela& g, int w) {
     return nazwaWezla(g.tekst(kol::WezelKonc, w));
 }
 
-// The end-node attributes of row w are filled from a source of that name
-// and from another row ending at the same node.
-void wypelnijAtrybutyKonca(Obiekt& ob, int w) {
-    Tabela& g = ob.Grid;
-    const std::string E = wezelKonca(g, w);
-    if (E.empty()) return;
-    const Tabela& z = ob.ZrodlaGrid;
-    for (int r = 1; r < z.liczbaWierszy(); ++r) {
-        if (nazwaWezla(z.tekst(kol::NazwaZrodla, r)) != E) continue;
-        g.ustawTekst(kol::RzednaTe, w, z.tekst(kol::RzednaTeZrodla, r));
-        g.ustawTekst(kol::X, w, z.tekst(kol::Xzrodla, r));
-        g.ustawTekst(kol::Y, w, z.tekst(kol::Yzrodla, r));
-        g.ustawTekst(kol::PoborWez, w, "0");
-        break;
-    }
-    for (int r = 1; r < g.liczbaWierszy(); ++r) {
-        if (r == w || wezelKonca(g, r) != E) continue;
-        for (int c : {kol::RzednaTe, kol::PoborWez, kol::X, kol::Y})
-            g.ustawTekst(c, w, g.tekst(c, r));
-        break;
-    }
-}
-
-// An edit of column 14..17 goes to every row ending at the same node, and
-// X, Y, elevation to the source of that name.
-void rozpowszechnijAtrybut(Obiekt& ob, int c, int w) {
-    Tabela& g = ob.Grid;
-    const std::string E = wezelKonca(g, w);
-    if (E.empty()) return;
-    const std::string wartosc = g.tekst(c, w);
-    for (int r = 1; r < g.liczbaWierszy(); ++r)
-        if (r != w && wezelKonca(g, r) == E) g.ustawTekst(c, r, wartosc);
-    int cz = 0;
-    if (c == kol::X) cz = kol::Xzrodla;
-    if (c == kol::Y) cz = kol::Yzrodla;
-    if (c == kol::RzednaTe) cz = kol::RzednaTeZrodla;
-    if (cz == 0) return;
-    Tabela& z = ob.ZrodlaGrid;
-    for (int r = 1; r < z.liczbaWierszy(); ++r)
-        if (nazwaWezla(z.tekst(kol::NazwaZrodla, r)) == E) z.ustawTekst(cz, r, wartosc);
-}
-
-// Another row with the same segment number, or 0. An empty number is never
-// a duplicate; numbers are compared as trimmed text.
-int powtorzonyNumer(const Obiekt& ob, int w) {
-    const std::string n = nazwaWezla(ob.Grid.tekst(kol::NumerOdcinka, w));
-    if (n.empty()) return 0;
-    for (int r = 1; r < ob.Grid.liczbaWierszy(); ++r)
-        if (r != w && nazwaWezla(ob.Grid.tekst(kol::NumerOdcinka, r)) == n) return r;
-    return 0;
-}
-
 // After the result columns were cut away the current cell stays inside the table.
 void dopasujBiezacaKolumne(Edytor& e) {
     const int ostatnia = e.ob.Grid.liczbaKolumn() - 1;
@@ -208,11 +156,11 @@ bool przejdzDoKomorkiSieci(Edytor& e, int kolumna, int wiersz) {
         const int pw = poprz.wiersz;
         if (poprz.kolumna == kol::NumerOdc && g.liczbaKolumn() > kol::NumerOdc)
             g.ustawTekst(kol::NumerOdc, pw, g.tekst(kol::NumerOdcinka, pw));
-        if (poprz.kolumna == kol::WezelKonc) wypelnijAtrybutyKonca(ob, pw);
+        if (poprz.kolumna == kol::WezelKonc) uzupelnijAtrybutyWezlaKoncowego(ob, pw);
         if (poprz.kolumna >= kol::PoborWez && poprz.kolumna <= kol::RzednaTe)
-            rozpowszechnijAtrybut(ob, poprz.kolumna, pw);
+            rozpowszechnijAtrybutWezla(ob, pw, poprz.kolumna);
         if (poprz.kolumna == kol::NumerOdcinka) {
-            if (int r = powtorzonyNumer(ob, pw)) {
+            if (int r = innyWierszZNumerem(ob, pw)) {
                 e.kanal.informacja("W wierszach " + std::to_string(r) + " , " + std::to_string(pw) +
                                    " powtarzają się numery odcinka.");
                 return false;

@@ -424,8 +424,10 @@ bool jestZrodlem(const Obiekt& ob, const std::string& nazwa, int* wiersz = nullp
     return false;
 }
 
+// Every row of the table counts, also rows typed since the last validation:
+// the table editor calls the reversal and the node helpers between validations.
 int innyWierszKonczacySie(const Obiekt& ob, const std::string& nazwa, int pomin) {
-    const int n = ostatniWiersz(ob);
+    const int n = ob.Grid.liczbaWierszy() - 1;
     for (int r = 1; r <= n; ++r)
         if (r != pomin && nazwaRowna(ob.Grid, kol::WezelKonc, r, nazwa)) return r;
     return 0;
@@ -642,7 +644,7 @@ void rozpowszechnijAtrybutWezla(Obiekt& ob, int w, int kolumna) {
     const std::string E = nazwaZ(g, kol::WezelKonc, w);
     if (E.empty()) return;
     const std::string wartosc = g.tekst(kolumna, w);
-    const int n = ostatniWiersz(ob);
+    const int n = g.liczbaWierszy() - 1;
     for (int r = 1; r <= n; ++r)
         if (r != w && nazwaRowna(g, kol::WezelKonc, r, E)) g.ustawTekst(kolumna, r, wartosc);
     if (kolumna == kol::PoborWez) return;
@@ -657,7 +659,7 @@ void rozpowszechnijAtrybutWezla(Obiekt& ob, int w, int kolumna) {
 int innyWierszZNumerem(const Obiekt& ob, int w) {
     const std::string nr = przytnij(ob.Grid.tekst(kol::NumerOdcinka, w));
     if (nr.empty()) return 0;
-    const int n = ostatniWiersz(ob);
+    const int n = ob.Grid.liczbaWierszy() - 1;
     for (int r = 1; r <= n; ++r)
         if (r != w && przytnij(ob.Grid.tekst(kol::NumerOdcinka, r)) == nr) return r;
     return 0;
