@@ -51,6 +51,17 @@ void BM_Analiza(benchmark::State& st) {
     st.counters["szczyt_MB"] = szczytPamieciMB();
 }
 
+// A fresh document holding the validated tables and parameters of `wzor`.
+void kopiujDane(const Obiekt& wzor, Obiekt& ob) {
+    ob.Grid = wzor.Grid;
+    ob.ZrodlaGrid = wzor.ZrodlaGrid;
+    ob.RurGrid = wzor.RurGrid;
+    ob.parametry = wzor.parametry;
+    ob.liczbaOdcinkow = wzor.liczbaOdcinkow;
+    ob.liczbaZrodel = wzor.liczbaZrodel;
+    ob.liczbaRur = wzor.liczbaRur;
+}
+
 // Analysis plus calculation from the same tables (diameters "0" are reset
 // before every run so that the selection runs each time).
 void BM_AnalizaIObliczenia(benchmark::State& st) {
@@ -62,13 +73,7 @@ void BM_AnalizaIObliczenia(benchmark::State& st) {
     for (auto _ : st) {
         st.PauseTiming();
         Obiekt ob;
-        ob.Grid = wzor.Grid;
-        ob.ZrodlaGrid = wzor.ZrodlaGrid;
-        ob.RurGrid = wzor.RurGrid;
-        ob.parametry = wzor.parametry;
-        ob.liczbaOdcinkow = wzor.liczbaOdcinkow;
-        ob.liczbaZrodel = wzor.liczbaZrodel;
-        ob.liczbaRur = wzor.liczbaRur;
+        kopiujDane(wzor, ob);
         st.ResumeTiming();
         ok &= analizaWstepna(ob, k);
         const WynikObliczen w = obliczenia(ob, k, {.trybWsadowy = true});
@@ -99,13 +104,7 @@ void BM_AnalizaZNaprawa(benchmark::State& st) {
     for (auto _ : st) {
         st.PauseTiming();
         Obiekt ob;
-        ob.Grid = wzor.Grid;
-        ob.ZrodlaGrid = wzor.ZrodlaGrid;
-        ob.RurGrid = wzor.RurGrid;
-        ob.parametry = wzor.parametry;
-        ob.liczbaOdcinkow = wzor.liczbaOdcinkow;
-        ob.liczbaZrodel = wzor.liczbaZrodel;
-        ob.liczbaRur = wzor.liczbaRur;
+        kopiujDane(wzor, ob);
         st.ResumeTiming();
         benchmark::DoNotOptimize(analizaWstepna(ob, k));
         linie = ob.ListBoxAnalizaDanych.size();
