@@ -1,6 +1,7 @@
 // kelmor-cli gas: output lines, exit codes and call errors.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,7 +18,9 @@ struct Wynik {
 };
 
 Wynik uruchom(const std::string& argumenty) {
-    const std::string bledy = ::testing::TempDir() + "gaz_cli_stderr.txt";
+    // CTest runs the tests of this file as parallel processes: one file each.
+    const std::string bledy =
+        ::testing::TempDir() + "gaz_cli_stderr_" + std::to_string(getpid()) + ".txt";
     const std::string polecenie =
         std::string(KELMOR_BIN_DIR) + "/kelmor-cli gas " + argumenty + " 2>" + bledy;
     Wynik w;
